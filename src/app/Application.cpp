@@ -1,0 +1,79 @@
+#include "app/Application.hpp"
+
+#include "app/FpsCounter.hpp"
+#include "app/RealInput.hpp"
+#include "app/Utf8.hpp"
+#include "menu/MenuState.hpp"
+
+#include <iostream>
+#include <stdexcept>
+
+namespace
+{
+const char* const windowTitle = "Игровое меню";
+const char* const fontFileName = "engo.ttf";
+const sf::Color clearColor(30, 30, 60);
+constexpr unsigned frameRateLimit = 60;
+} // namespace
+
+Application::Application() : Application(std::make_unique<RealInput>()) {}
+
+Application::Application(std::unique_ptr<Input> input)
+    : input(std::move(input)), settings(loadSettings())
+{
+    createWindow();
+    if (!font.loadFromFile(fontFileName))
+    {
+        std::cerr << "Ошибка загрузки шрифта" << std::endl;
+        throw std::runtime_error("Не удалось загрузить шрифт");
+    }
+    states.push(std::make_unique<MenuState>(font, window.getSize(), *this));
+}
+
+void Application::createWindow()
+{
+    if (settings.fullscreen)
+        window.create(sf::VideoMode::getDesktopMode(), fromUtf8(windowTitle),
+                      sf::Style::Fullscreen);
+    else
+        window.create(sf::VideoMode(settings.width, settings.height, 32), fromUtf8(windowTitle),
+                      sf::Style::Default);
+    window.setFramerateLimit(frameRateLimit);
+}
+
+void Application::run()
+{
+    sf::Clock frameClock;
+    sf::Clock fpsClock;
+    FpsCounter fps(std::cout);
+    while (window.isOpen())
+    {
+        runFrame(clampFrameTime(frameClock.restart()));
+        if (fps.frameShown(fpsClock.getElapsedTime()))
+            fpsClock.restart();
+    }
+}
+
+void Application::runFrame(float dt)
+{
+    // The top is read afresh before each step: a screen may have replaced or
+    // popped itself in handleInput, and the new top runs in this same frame.
+    if (!states.empty())
+        states.top().handleInput(window, states, *this);
+    if (!states.empty())
+        states.top().update(dt, window);
+    window.clear(clearColor);
+    if (!states.empty())
+        states.top().render(window);
+    window.display();
+}
+
+void Application::applySettings(const Settings& newSettings)
+{
+    saveSettings(newSettings);
+    settings = newSettings;
+    window.close();
+    createWindow();
+    if (!states.empty())
+        states.top().onResize(window.getSize());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Input.hpp"
+#include "app/StateStack.hpp"
+#include "settings/Settings.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <memory>
+
+/// The whole game: the window, the stack of screens, the UI font and the
+/// current settings. Builds the window from settings.cfg, starts on the main
+/// menu and runs the main loop until a screen closes the window.
+class Application
+{
+public:
+    /// Reads the player's real keyboard and mouse.
+    Application();
+
+    /// Reads the given input instead (tests script it). Throws
+    /// std::runtime_error when the UI font cannot be loaded.
+    explicit Application(std::unique_ptr<Input> input);
+
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    /// The main loop: one frame after another while the window is open.
+    void run();
+
+    /// One frame: the top screen's input, update and render, then display.
+    void runFrame(float dt);
+
+    /// Saves the settings, re-creates the window from them and tells the top
+    /// screen the new window size.
+    void applySettings(const Settings& newSettings);
+
+    const Settings& getSettings() const { return settings; }
+    Input& getInput() { return *input; }
+    sf::RenderWindow& getWindow() { return window; }
+    StateStack& getStates() { return states; }
+
+private:
+    void createWindow();
+
+    // Declared first so it outlives every screen that reads it.
+    std::unique_ptr<Input> input;
+    sf::RenderWindow window;
+    StateStack states;
+    sf::Font font;
+    Settings settings;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Text.hpp>
+
+#include <cstdint>
+#include <string>
+
+/// How a button looks: as is, under the mouse, or under the mouse with the button held.
+enum class ButtonState : std::int32_t
+{
+    Normal = 0,
+    Hovered = 1,
+    Pressed = 2
+};
+
+/// A clickable text that changes colour under the mouse. Hit tests use the
+/// bounds cached when the text was last placed.
+class MenuButton
+{
+public:
+    /// `label` is UTF-8.
+    MenuButton(const std::string& label, const sf::Font& font, unsigned characterSize,
+               const sf::Vector2f& position, const sf::Color& normalColor,
+               const sf::Color& hoverColor, const sf::Color& pressedColor);
+
+    /// Chooses the state and colour from the mouse position and the left button.
+    void updateHover(const sf::Vector2f& mousePosition, bool leftButtonDown);
+
+    /// Moves the text and refreshes the cached bounds.
+    void setPosition(const sf::Vector2f& position);
+
+    bool contains(const sf::Vector2f& point) const { return bounds.contains(point); }
+    const sf::FloatRect& getBounds() const { return bounds; }
+    ButtonState getState() const { return state; }
+    const sf::Text& getText() const { return text; }
+
+    void draw(sf::RenderTarget& target) const;
+
+private:
+    sf::Text text;
+    sf::FloatRect bounds;
+    sf::Color normalColor;
+    sf::Color hoverColor;
+    sf::Color pressedColor;
+    ButtonState state = ButtonState::Normal;
+};

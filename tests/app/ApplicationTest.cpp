@@ -1,0 +1,144 @@
+#include "app/Application.hpp"
+
+#include "app/ScriptedInput.hpp"
+#include "menu/MenuState.hpp"
+#include "support/RecordingState.hpp"
+#include "support/ScratchDirectory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+using Log = std::vector<std::string>;
+
+namespace
+{
+MenuState& bottomMenu(Application& app)
+{
+    auto* menu = dynamic_cast<MenuState*>(&app.getStates().top());
+    if (menu == nullptr)
+        throw std::logic_error("the top screen is not the menu");
+    return *menu;
+}
+} // namespace
+
+TEST(Application, OpensAtTheDefaultSizeWithoutASettingsFile)
+{
+    ScratchDirectory dir;
+    Application app(std::make_unique<ScriptedInput>());
+    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(800, 600));
+    EXPECT_EQ(app.getSettings(), Settings{});
+    EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(800, 600));
+    EXPECT_FALSE(std::filesystem::exists("settings.cfg"));
+}
+
+TEST(Application, OpensAtTheSizeTheSettingsFileGives)
+{
+    ScratchDirectory dir;
+    dir.write("settings.cfg", "width=1024\nheight=700\nfullscreen=0\n");
+    Application app(std::make_unique<ScriptedInput>());
+    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(1024, 700));
+    EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(1024, 700));
+}
+
+TEST(Application, FullscreenUsesTheDesktopModeNotTheStoredSize)
+{
+    ScratchDirectory dir;
+    dir.write("settings.cfg", "width=640\nheight=480\nfullscreen=1\n");
+    Application app(std::make_unique<ScriptedInput>());
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(desktop.width, desktop.height));
+    EXPECT_EQ(bottomMenu(app).getWindowSize(), app.getWindow().getSize());
+}
+
+TEST(Application, MissingFontIsReportedAndThrown)
+{
+    ScratchDirectory dir({"engo.ttf"});
+    testing::internal::CaptureStderr();
+    try
+    {
+        Application app(std::make_unique<ScriptedInput>());
+        FAIL() << "the application started without its font";
+    }
+    catch (const std::runtime_error& error)
+    {
+        EXPECT_STREQ(error.what(), "Не удалось загрузить шрифт");
+    }
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Ошибка загрузки шрифта\n"),
+              std::string::npos);
+}
+
+TEST(Application, ScreenThatReplacesItselfIsGoneAndItsSuccessorRunsTheSameFrame)
+{
+    ScratchDirectory dir;
+    Log log; // outlives the application, whose screens write into it
+    Application app(std::make_unique<ScriptedInput>());
+    app.getStates().push(std::make_unique<RecordingState>(
+        "game", log,
+        [&log](sf::RenderWindow&, StateStack& states, Application&)
+        {
+            states.replace(std::make_unique<RecordingState>(
+                "next", log, [](sf::RenderWindow&, StateStack& s, Application&) { s.pop(); }));
+        }));
+
+    app.runFrame(0.016f);
+    EXPECT_EQ(log, (Log{"game.handleInput", "game.destroyed", "next.update", "next.render"}));
+
+    // The successor pops itself next frame: the menu beneath runs on, untouched.
+    log.clear();
+    app.runFrame(0.016f);
+    EXPECT_EQ(log, (Log{"next.handleInput", "next.destroyed"}));
+    EXPECT_NO_THROW(bottomMenu(app));
+    EXPECT_EQ(app.getStates().size(), 1u);
+}
+
+TEST(Application, ApplyingSettingsSavesRecreatesAndTellsOnlyTheTopScreen)
+{
+    ScratchDirectory dir;
+    Log log; // outlives the application, whose screens write into it
+    Application app(std::make_unique<ScriptedInput>());
+    app.getStates().push(std::make_unique<RecordingState>("settings", log));
+
+    app.applySettings({1280, 720, false});
+    EXPECT_EQ(dir.read("settings.cfg"), "width=1280\nheight=720\nfullscreen=0\n");
+    EXPECT_EQ(app.getSettings(), (Settings{1280, 720, false}));
+    EXPECT_TRUE(app.getWindow().isOpen());
+    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(1280, 720));
+    EXPECT_EQ(log, (Log{"settings.onResize 1280x720"}));
+
+    // The same values again still rewrite the file and re-create the window.
+    std::filesystem::remove("settings.cfg");
+    app.applySettings({1280, 720, false});
+    EXPECT_TRUE(std::filesystem::exists("settings.cfg"));
+
+    // The menu beneath was not told.
+    app.getStates().pop();
+    EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(800, 600));
+}
+
+TEST(Application, ApplyingFullscreenHandsTheDesktopSizeToTheTopScreen)
+{
+    ScratchDirectory dir;
+    Log log; // outlives the application, whose screens write into it
+    Application app(std::make_unique<ScriptedInput>());
+    app.getStates().push(std::make_unique<RecordingState>("settings", log));
+    app.applySettings({1280, 720, true});
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    EXPECT_EQ(log, (Log{"settings.onResize " + std::to_string(desktop.width) + "x" +
+                        std::to_string(desktop.height)}));
+}
+
+TEST(Application, RunEndsWhenAScreenClosesTheWindowAfterFinishingThatFrame)
+{
+    ScratchDirectory dir;
+    Log log; // outlives the application, whose screens write into it
+    Application app(std::make_unique<ScriptedInput>());
+    app.getStates().push(std::make_unique<RecordingState>(
+        "closer", log,
+        [](sf::RenderWindow& window, StateStack&, Application&) { window.close(); }));
+    app.run();
+    EXPECT_EQ(log, (Log{"closer.handleInput", "closer.update", "closer.render"}));
+    EXPECT_FALSE(app.getWindow().isOpen());
+}

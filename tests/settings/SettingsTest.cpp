@@ -1,0 +1,122 @@
+#include "settings/Settings.hpp"
+
+#include "support/ScratchDirectory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace
+{
+Settings read(const std::string& text)
+{
+    std::istringstream in(text);
+    return readSettings(in);
+}
+
+struct ReadCase
+{
+    const char* file;
+    Settings expected;
+};
+
+class SettingsReaderTest : public testing::TestWithParam<ReadCase>
+{
+};
+} // namespace
+
+TEST_P(SettingsReaderTest, ReadsWhatTheFileSays)
+{
+    const Settings got = read(GetParam().file);
+    EXPECT_EQ(got.width, GetParam().expected.width) << GetParam().file;
+    EXPECT_EQ(got.height, GetParam().expected.height) << GetParam().file;
+    EXPECT_EQ(got.fullscreen, GetParam().expected.fullscreen) << GetParam().file;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WellFormedFiles, SettingsReaderTest,
+    testing::Values(ReadCase{"", {800, 600, false}},
+                    ReadCase{"width=1280\nheight=720\n", {1280, 720, false}},
+                    ReadCase{"fullscreen=1\nheight=1080\nwidth=1920\n", {1920, 1080, true}},
+                    ReadCase{"width=1024\nwidth=1280\n", {1280, 600, false}},
+                    ReadCase{"width=1366\nheight=768", {1366, 768, false}},
+                    ReadCase{"width=1280\r\nheight=720\r\nfullscreen=1\r\n", {1280, 720, true}},
+                    ReadCase{"fullscreen=1\r", {800, 600, true}}));
+
+INSTANTIATE_TEST_SUITE_P(ValuesReadLikeStrtol, SettingsReaderTest,
+                         testing::Values(ReadCase{"width=1280px\n", {1280, 600, false}},
+                                         ReadCase{"width= 1280\n", {1280, 600, false}},
+                                         ReadCase{"width=\t+1024\n", {1024, 600, false}},
+                                         ReadCase{"width=1e3\n", {1, 600, false}},
+                                         ReadCase{"height=720=x\n", {800, 720, false}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    FullscreenIsExactlyOne, SettingsReaderTest,
+    testing::Values(ReadCase{"fullscreen=true\n", {800, 600, false}},
+                    ReadCase{"fullscreen=yes\n", {800, 600, false}},
+                    ReadCase{"fullscreen=1 \n", {800, 600, false}},
+                    ReadCase{"fullscreen= 1\n", {800, 600, false}},
+                    ReadCase{"fullscreen=1\nfullscreen=0\n", {800, 600, false}},
+                    ReadCase{"fullscreen=1\nfullscreen=\n", {800, 600, true}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    MalformedLinesAreSkipped, SettingsReaderTest,
+    testing::Values(ReadCase{"WIDTH=1280\n", {800, 600, false}},
+                    ReadCase{"width =1280\n", {800, 600, false}},
+                    ReadCase{"width\n1280\n\n=1280\n", {800, 600, false}},
+                    ReadCase{"width=\nheight=\n", {800, 600, false}},
+                    ReadCase{"width=px\n", {800, 600, false}},
+                    ReadCase{"width=0\nheight=-1\n", {800, 600, false}},
+                    ReadCase{"width=-0\n", {800, 600, false}},
+                    ReadCase{"width=99999999999\nheight=4294968096\n", {800, 600, false}},
+                    ReadCase{"width=16385\nheight=16384\n", {800, 16384, false}},
+                    ReadCase{"width=0x500\n", {800, 600, false}},
+                    ReadCase{"width=1280\nwidth=oops\n", {1280, 600, false}}));
+
+TEST(SettingsFile, MissingFileGivesTheDefaultsAndIsNotCreated)
+{
+    ScratchDirectory dir;
+    EXPECT_EQ(loadSettings(), Settings{});
+    EXPECT_FALSE(std::filesystem::exists("settings.cfg"));
+}
+
+TEST(SettingsFile, SavesThreeLinesAndReadsThemBack)
+{
+    ScratchDirectory dir;
+    const Settings saved{1920, 1080, true};
+    ASSERT_TRUE(saveSettings(saved));
+    EXPECT_EQ(dir.read("settings.cfg"), "width=1920\nheight=1080\nfullscreen=1\n");
+    EXPECT_EQ(loadSettings(), saved);
+    EXPECT_FALSE(std::filesystem::exists("settings.cfg.tmp"));
+
+    ASSERT_TRUE(saveSettings(Settings{}));
+    EXPECT_EQ(dir.read("settings.cfg"), "width=800\nheight=600\nfullscreen=0\n");
+}
+
+TEST(SettingsFile, FailedSaveKeepsTheOldFileAndSaysSo)
+{
+    ScratchDirectory dir;
+    dir.write("settings.cfg", "width=1366\nheight=768\nfullscreen=0\n");
+    // The temporary file cannot be created where a directory of its name stands.
+    std::filesystem::create_directory("settings.cfg.tmp");
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveSettings({1920, 1080, true}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Не удалось сохранить настройки\n");
+    EXPECT_EQ(dir.read("settings.cfg"), "width=1366\nheight=768\nfullscreen=0\n");
+    EXPECT_TRUE(std::filesystem::is_directory("settings.cfg.tmp"));
+}
+
+TEST(SettingsFile, SettingsPathThatIsADirectoryReadsAsDefaultsAndFailsToSave)
+{
+    ScratchDirectory dir;
+    std::filesystem::create_directory("settings.cfg");
+    EXPECT_EQ(loadSettings(), Settings{});
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveSettings({1280, 720, false}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Не удалось сохранить настройки\n");
+    EXPECT_TRUE(std::filesystem::is_directory("settings.cfg"));
+    EXPECT_FALSE(std::filesystem::exists("settings.cfg.tmp"));
+}

@@ -1,0 +1,91 @@
+// woodrun-shot: turns window dumps into PNG files and answers questions about
+// screenshots for the end-to-end tests and the screenshot tour.
+//
+//   woodrun-shot png   <in.xwd> <out.png>
+//   woodrun-shot count <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>
+//   woodrun-shot box   <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>
+//
+// count prints how many pixels of the rectangle lie within `tolerance` of the
+// colour in every channel; box prints the bounding box of those pixels as
+// "left top right bottom count", or "none".
+#include "shot/XwdReader.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace
+{
+int usage()
+{
+    std::cerr << "usage: woodrun-shot png <in.xwd> <out.png>\n"
+                 "       woodrun-shot count|box <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>\n";
+    return 2;
+}
+
+int toPng(const std::string& input, const std::string& output)
+{
+    std::ifstream in(input, std::ios::binary);
+    std::string error;
+    const auto image = XwdReader::read(in, error);
+    if (!image)
+    {
+        std::cerr << input << ": " << error << '\n';
+        return 1;
+    }
+    return image->saveToFile(output) ? 0 : 1;
+}
+
+int scan(const std::string& command, const std::vector<std::string>& args)
+{
+    sf::Image image;
+    if (!image.loadFromFile(args[0]))
+        return 1;
+    std::vector<long> n;
+    for (std::size_t i = 1; i < args.size(); ++i)
+        n.push_back(std::strtol(args[i].c_str(), nullptr, 10));
+    const long right = std::min<long>(n[0] + n[2], image.getSize().x);
+    const long bottom = std::min<long>(n[1] + n[3], image.getSize().y);
+    const sf::Color wanted(static_cast<sf::Uint8>(n[4]), static_cast<sf::Uint8>(n[5]),
+                           static_cast<sf::Uint8>(n[6]));
+    const long tolerance = n[7];
+
+    long count = 0;
+    long minX = right, minY = bottom, maxX = -1, maxY = -1;
+    for (long y = std::max(0L, n[1]); y < bottom; ++y)
+        for (long x = std::max(0L, n[0]); x < right; ++x)
+        {
+            const sf::Color c = image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
+            if (std::abs(c.r - wanted.r) > tolerance || std::abs(c.g - wanted.g) > tolerance ||
+                std::abs(c.b - wanted.b) > tolerance)
+                continue;
+            ++count;
+            minX = std::min(minX, x);
+            minY = std::min(minY, y);
+            maxX = std::max(maxX, x);
+            maxY = std::max(maxY, y);
+        }
+
+    if (command == "count")
+        std::cout << count << '\n';
+    else if (count == 0)
+        std::cout << "none\n";
+    else
+        std::cout << minX << ' ' << minY << ' ' << maxX << ' ' << maxY << ' ' << count << '\n';
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "png" && args.size() == 2)
+        return toPng(args[0], args[1]);
+    if ((command == "count" || command == "box") && args.size() == 9)
+        return scan(command, args);
+    return usage();
+}
