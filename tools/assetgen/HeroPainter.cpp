@@ -247,14 +247,15 @@ void HeroPainter::paintCape(Canvas& canvas, const Pose& pose) const
         canvas.line(front[k] * 0.75f + spine[k] * 0.25f,
                     front[k + 1] * 0.75f + spine[k + 1] * 0.25f, palette['R']);
 
-    // Plume from the crown of the helmet, trailing the same way as the cape.
-    const sf::Vector2f crown(pose.hip.x + pose.lean + 0.0f, pose.hip.y - 19.0f - pose.rise);
+    // Plume from the crown of the helmet: swept up and back at rest, streaming
+    // straight back at a run, each tuft drooping a little more than the last.
+    const sf::Vector2f crown(pose.hip.x + pose.lean, pose.hip.y - 19.0f - pose.rise);
     sf::Vector2f tip = crown;
     for (int k = 0; k < 3; ++k)
     {
-        const float angle = -150.0f + 40.0f * k + pose.capeSwing * 0.4f +
-                            10.0f * std::sin((pose.capeWave - k * 0.25f) * turn);
-        const sf::Vector2f next = Rig::reach(tip, angle, 2.6f);
+        const float angle = -150.0f - pose.capeSwing * 0.8f + 25.0f * k +
+                            8.0f * std::sin((pose.capeWave - k * 0.25f) * turn);
+        const sf::Vector2f next = Rig::reach(tip, angle, 2.4f);
         canvas.line(tip, next, k == 0 ? palette['R'] : palette['r'], 2);
         tip = next;
     }

@@ -299,7 +299,7 @@ void SkeletonPainter::paintBody(Canvas& canvas, const Pose& pose) const
 
     // Neck and skull, the jaw hanging by `jaw` pixels.
     const int skullLeft = ribLeft + 1 + pose.nod;
-    const int skullTop = ribTop - 10;
+    const int skullTop = ribTop - 9;
     canvas.plot(ribLeft + 3, ribTop - 1, palette['i']);
     canvas.plot(ribLeft + 3 + pose.nod, ribTop - 2, palette['I']);
     const std::vector<std::string> cranium = {
