@@ -269,23 +269,25 @@ void HeroPainter::paintBody(Canvas& canvas, const Pose& pose) const
     const int hy = static_cast<int>(pose.hip.y);
     const int chestTop = hy - 10 - pose.rise;
     const int chestLeft = hx - 4 + pose.lean;
+    // Breastplate over a red tabard that hangs below the belt.
     const std::vector<std::string> chest = {
         "...gGgg..", //
         "..dsHHHs.", //
         ".dssHHHHs", //
         "ddsssHHHs", //
-        "ddssssHss", //
-        ".ddsssss.", //
-        "..ddssss.", //
-        "..ddsss..", //
+        "ddsgrRRgs", //
+        ".ddgrRrg.", //
+        "..dgrRrg.", //
+        "..dgrrrg.", //
     };
     // Stamped at both heights so a breath leaves no gap above the belt.
     canvas.stamp(chest, palette, chestLeft, chestTop + pose.rise);
     canvas.stamp(chest, palette, chestLeft, chestTop);
     const std::vector<std::string> waist = {
         "..gGgGgg.", //
-        ".ddssHsd.", //
-        ".dd.sds..", //
+        ".ddgRrgd.", //
+        ".d.grqg..", //
+        "...gggg..", //
     };
     canvas.stamp(waist, palette, hx - 4 + pose.lean / 2, hy - 2);
 
