@@ -347,9 +347,13 @@ sf::Image ForestPainter::closeTrees() const
                                rng.between(5.0f, 12.0f), rng.between(4.0f, 8.0f), tones.body);
     }
     // A few heavier clumps of leaves sagging lower, built from overlapping blobs.
+    // Nothing hangs in front of the moon when the layers line up at the start.
+    const auto clearOfMoon = [](float x) { return wrappedDx(x, 352.0f, width) > 34.0f; };
     for (int c = 0; c < 7; ++c)
     {
         const float x = (c + rng.between(0.1f, 0.9f)) * width / 7.0f;
+        if (!clearOfMoon(x))
+            continue;
         const float depth = rng.between(44.0f, 66.0f);
         for (int k = 0; k < 7; ++k)
         {
@@ -365,6 +369,8 @@ sf::Image ForestPainter::closeTrees() const
         const int x = rng.range(0, width - 1);
         const float edge = 22.0f + 12.0f * edgeA[x] + 14.0f * std::max(0.0f, edgeB[x]);
         const float length = rng.between(12.0f, 58.0f);
+        if (!clearOfMoon(static_cast<float>(x)))
+            continue;
         float sway = 0.0f;
         for (int y = px(edge); y < px(edge + length); ++y)
         {
@@ -374,6 +380,18 @@ sf::Image ForestPainter::closeTrees() const
             if (y % 4 == 0)
                 canvas.fillRect(vx + ((y / 4) % 2 == 0 ? 1 : -2), y, 2, 2, tones.body);
         }
+    }
+
+    // Leaf texture inside the canopy: small lighter sprigs scattered over the mass.
+    const sf::Color leaf = Palette::mix(tones.body, tones.rim, 0.45f);
+    for (int i = 0; i < 320; ++i)
+    {
+        const int x = rng.range(0, width - 1);
+        const float edge = 22.0f + 12.0f * edgeA[x] + 14.0f * std::max(0.0f, edgeB[x]);
+        const int y = rng.range(1, std::max(1, px(edge) - 3));
+        canvas.plot(x, y, leaf);
+        canvas.plot(x + 1, y, leaf);
+        canvas.plot(x + (i % 2 == 0 ? 1 : 0), y + 1, leaf);
     }
 
     // Thick trunks near the sides of the picture: wobbling edges, a root flare and
