@@ -314,12 +314,18 @@ sf::Image ForestPainter::midTrees() const
         }
         else
         {
+            // Broadleaf: a trunk forking into a rounded crown of overlapping blobs.
             const float tall = rng.between(80.0f, 120.0f);
-            canvas.line({x, base + 4.0f}, {x, base - tall * 0.6f}, tones.body, 4);
-            for (int blob = 0; blob < 9; ++blob)
+            const sf::Vector2f crown(x, base - tall * 0.78f);
+            canvas.line({x, base + 4.0f}, crown, tones.body, 4);
+            canvas.line(crown + sf::Vector2f(0.0f, 14.0f), crown + sf::Vector2f(-9.0f, 2.0f),
+                        tones.body, 2);
+            canvas.line(crown + sf::Vector2f(0.0f, 12.0f), crown + sf::Vector2f(9.0f, 0.0f),
+                        tones.body, 2);
+            for (int blob = 0; blob < 10; ++blob)
                 canvas.fillEllipse(
-                    {x + rng.between(-16.0f, 16.0f), base - tall * rng.between(0.6f, 0.95f)},
-                    rng.between(7.0f, 13.0f), rng.between(5.0f, 9.0f), tones.body);
+                    crown + sf::Vector2f(rng.between(-13.0f, 13.0f), rng.between(-10.0f, 6.0f)),
+                    rng.between(7.0f, 11.0f), rng.between(5.0f, 8.0f), tones.body);
         }
     }
     rimLight(canvas, tones);
