@@ -238,7 +238,7 @@ void ForestPainter::rimLight(Canvas& canvas, const Tones& tones)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             // Only solid masses catch the light; thin twigs and blades stay dark so
-            // they do not turn into speckle.
+            // they do not turn into noise.
             if (canvas.pixel(x, y).a != 0 && canvas.pixel(x - 1, y).a != 0 &&
                 canvas.pixel(x, y + 1).a != 0 &&
                 ((y > 0 && canvas.pixel(x, y - 1).a == 0) || canvas.pixel(x + 1, y).a == 0))

@@ -132,7 +132,7 @@ void GroundPainter::paintGrass(Canvas& canvas, Rng& rng) const
             }
         }
     }
-    // Light speckles in the turf.
+    // Light flecks in the turf.
     for (int i = 0; i < 10; ++i)
         canvas.plot(rng.range(0, tileSize - 1), rng.range(6, 8), palette['h']);
 }
