@@ -158,7 +158,7 @@ sf::Image SkeletonPainter::sheet(int frames, Pose (*pose)(int)) const
 void SkeletonPainter::paintFrame(sf::Image& target, int left, const Pose& pose) const
 {
     // Layers are outlined one by one before stacking so each bone keeps its contour
-    // where it crosses another. The smear stays soft-edged, without an outline.
+    // where it crosses another. The smear gets no outline so it reads as motion.
     Canvas frame(target, {left, 0, frameWidth, frameHeight});
     using Part = void (SkeletonPainter::*)(Canvas&, const Pose&) const;
     const Part axe = &SkeletonPainter::paintAxe;
