@@ -1,10 +1,12 @@
 #include "app/Application.hpp"
+#include "app/LeakCheck.hpp"
 
 #include <exception>
 #include <iostream>
 
 int main()
 {
+    int status = 0;
     // A missing font or image ends the game with its message, not an abort.
     try
     {
@@ -14,7 +16,8 @@ int main()
     catch (const std::exception& error)
     {
         std::cerr << error.what() << std::endl;
-        return 1;
+        status = 1;
     }
-    return 0;
+    checkForLeaksNow();
+    return status;
 }

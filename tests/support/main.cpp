@@ -1,17 +1,11 @@
-#include <gtest/gtest.h>
+#include "app/LeakCheck.hpp"
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
-#if defined(__SANITIZE_ADDRESS__)
-    // Look for leaks while the GL driver is still loaded: it is unloaded at exit,
-    // and what it still holds would then look lost, with no name to tell it by.
-    __lsan_do_leak_check();
-#endif
+    checkForLeaksNow();
     return result;
 }

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds woodrun and starts it. Without a display, it tours the game in a
+# virtual one instead and saves screenshots under screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+tools/install-deps.sh play
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWOODRUN_TESTS=OFF >/dev/null
+cmake --build build -j"$(nproc)"
+
+if [ -n "${DISPLAY:-}" ]; then
+    cd build/game
+    exec ./woodrun
+fi
+exec xvfb-run -a -s "-screen 0 1920x1080x24" tools/tour.sh build screenshots

@@ -1,0 +1,37 @@
+# Shared set-up of the end-to-end tests: each runs the real game in its own
+# virtual display with real input. Arguments: <game-dir> <woodrun-shot>.
+set -euo pipefail
+GAME_DIR=$1
+export WOODRUN_SHOT=$2
+# shellcheck source=../../tools/xsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xsession.sh"
+
+RUN=$(wr_scratch_copy "$GAME_DIR")
+WR_PID=""
+cleanup() {
+    if [ -n "$WR_PID" ]; then kill -9 "$WR_PID" 2>/dev/null || true; fi
+    chmod -R u+w "$RUN" 2>/dev/null || true
+    rm -rf "$RUN"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    for stream in stdout stderr; do
+        if [ -s "$RUN/$stream" ]; then
+            echo "--- game $stream:" >&2
+            tail -n 20 "$RUN/$stream" >&2
+        fi
+    done
+    exit 1
+}
+
+# Number of pixels of PNG $1 in the rectangle ($2,$3,$4,$5) within $9 of colour ($6,$7,$8).
+count_pixels() {
+    "$WOODRUN_SHOT" count "$@"
+}
+
+# The game's standard error without the lines SFML itself writes in a virtual display.
+game_errors() {
+    grep -v -e '^Setting vertical sync not supported' "$RUN/stderr" || true
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages woodrun needs that are not there yet.
+#   tools/install-deps.sh play   what building and playing needs
+#   tools/install-deps.sh test   that, and what the tests need
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config libsfml-dev fonts-dejavu-core xvfb xauth xdotool x11-apps)
+if [ "${1:-play}" = test ]; then
+    packages+=(libgtest-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

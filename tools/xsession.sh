@@ -1,0 +1,107 @@
+# Drives a running woodrun in an X display with real mouse and keyboard input.
+# Sourced by the screenshot tour and the end-to-end tests; needs DISPLAY set,
+# xdotool, xwd and woodrun-shot (its path in WOODRUN_SHOT).
+
+# Makes a throwaway working directory that holds the built game ($1), so runs
+# do not touch the player's settings.cfg. Prints its path.
+wr_scratch_copy() {
+    local scratch
+    scratch=$(mktemp -d "${TMPDIR:-/tmp}/woodrun-run.XXXXXX")
+    cp -R "$1"/. "$scratch"/
+    rm -f "$scratch/settings.cfg"
+    echo "$scratch"
+}
+
+# Starts the game in directory $1; its output goes to $1/stdout and $1/stderr.
+wr_launch() {
+    WR_DIR=$1
+    (cd "$WR_DIR" && exec ./woodrun >stdout 2>stderr) &
+    WR_PID=$!
+    WR_WINDOW=""
+}
+
+# Waits for the game's window (and for the window's size, if given as $1x$2),
+# moves it to the top-left corner and sets WR_WINDOW.
+wr_wait_window() {
+    local tries=0
+    while [ $tries -lt 200 ]; do
+        if ! kill -0 "$WR_PID" 2>/dev/null; then
+            echo "woodrun ended before its window appeared" >&2
+            return 1
+        fi
+        WR_WINDOW=$(xdotool search --onlyvisible --classname woodrun 2>/dev/null | tail -n 1 || true)
+        if [ -n "$WR_WINDOW" ]; then
+            if [ $# -lt 2 ] || [ "$(wr_window_size)" = "$1x$2" ]; then
+                xdotool windowmove "$WR_WINDOW" 0 0 2>/dev/null || true
+                sleep 0.3
+                return 0
+            fi
+        fi
+        sleep 0.05
+        tries=$((tries + 1))
+    done
+    echo "no woodrun window appeared" >&2
+    return 1
+}
+
+# The window's size as WIDTHxHEIGHT.
+wr_window_size() {
+    xdotool getwindowgeometry "$WR_WINDOW" 2>/dev/null | sed -n 's/^ *Geometry: //p'
+}
+
+# Moves the mouse to ($1, $2) in window coordinates.
+wr_point() {
+    xdotool mousemove --window "$WR_WINDOW" "$1" "$2"
+    sleep 0.1
+}
+
+# A real click at ($1, $2): press, a short hold, release.
+wr_click() {
+    wr_point "$1" "$2"
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+    sleep 0.2
+}
+
+# Holds key $1 for $2 seconds.
+wr_hold_key() {
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+}
+
+# A short press of key $1.
+wr_tap_key() {
+    xdotool keydown "$1"
+    sleep 0.1
+    xdotool keyup "$1"
+    sleep 0.1
+}
+
+# Saves the window's picture as a PNG at $1.
+wr_screenshot() {
+    local dump
+    dump=$(mktemp "${TMPDIR:-/tmp}/woodrun-shot.XXXXXX")
+    xwd -silent -id "$WR_WINDOW" >"$dump"
+    "$WOODRUN_SHOT" png "$dump" "$1"
+    rm -f "$dump"
+}
+
+# Waits up to $1 seconds for the game to end and sets WR_STATUS to its exit
+# status, or to "running" (after killing it) when it did not end in time.
+# Call it directly, not in $(...): only this shell can wait for the game.
+wr_wait_exit() {
+    local deadline=$((SECONDS + $1))
+    while kill -0 "$WR_PID" 2>/dev/null && [ $SECONDS -lt "$deadline" ]; do
+        sleep 0.1
+    done
+    if kill -0 "$WR_PID" 2>/dev/null; then
+        kill -9 "$WR_PID" 2>/dev/null || true
+        wait "$WR_PID" 2>/dev/null || true
+        WR_STATUS=running
+        return
+    fi
+    WR_STATUS=0
+    wait "$WR_PID" || WR_STATUS=$?
+}
