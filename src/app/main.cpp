@@ -6,6 +6,7 @@
 
 int main()
 {
+    const LeakCheck leakCheck; // before the game, so it checks after the game is gone
     int status = 0;
     // A missing font or image ends the game with its message, not an abort.
     try
@@ -18,6 +19,5 @@ int main()
         std::cerr << error.what() << std::endl;
         status = 1;
     }
-    checkForLeaksNow();
     return status;
 }
