@@ -19,6 +19,20 @@ sleep 1.5
 wr_screenshot "$shots/menu.png"
 echo "$shots/menu.png"
 
+# "Играть": its left edge sits 70 px left of the centre, its top 100 px above it.
+wr_click 380 225
+sleep 1.5
+# Run right for a second, then jump; the picture is taken in the air.
+xdotool keydown d
+sleep 1
+xdotool keydown space
+sleep 0.25
+wr_screenshot "$shots/play.png"
+xdotool keyup space keyup d
+echo "$shots/play.png"
+wr_tap_key Escape
+sleep 0.5
+
 # "Выход": its left edge sits 70 px left of the centre, its top 100 px below it.
 wr_click 380 425
 wr_wait_exit 10

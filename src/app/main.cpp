@@ -6,7 +6,7 @@
 
 int main()
 {
-    const LeakCheck leakCheck; // before the game, so it checks after the game is gone
+    [[maybe_unused]] const LeakCheck leakCheck; // first, so it checks after the game is gone
     int status = 0;
     // A missing font or image ends the game with its message, not an abort.
     try

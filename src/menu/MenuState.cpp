@@ -3,6 +3,9 @@
 #include "app/Application.hpp"
 #include "app/StateStack.hpp"
 #include "app/Utf8.hpp"
+#include "world/GameState.hpp"
+
+#include <memory>
 
 namespace
 {
@@ -50,7 +53,7 @@ sf::Vector2f MenuState::mousePosition(const sf::RenderWindow& window) const
     return window.mapPixelToCoords(input.getMousePosition(window));
 }
 
-void MenuState::handleInput(sf::RenderWindow& window, StateStack& /*states*/, Application& /*app*/)
+void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
     sf::Event event;
     while (input.pollEvent(window, event))
@@ -61,6 +64,12 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& /*states*/, Ap
 
     const sf::Vector2f mouse = mousePosition(window);
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
+    if (playButton.contains(mouse) && leftDown)
+    {
+        // Built first, while this menu is alive; replace then destroys the menu.
+        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput()));
+        return;
+    }
     if (exitButton.contains(mouse) && leftDown)
         window.close();
 }

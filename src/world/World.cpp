@@ -1,5 +1,11 @@
 #include "world/World.hpp"
 
+#include "characters/Player.hpp"
+#include "characters/Skeleton.hpp"
+#include "resources/TextureCache.hpp"
+#include "world/Parallax.hpp"
+
+#include <array>
 #include <iostream>
 #include <unordered_map>
 
@@ -11,9 +17,59 @@ constexpr unsigned levelRows = 7;
 constexpr unsigned levelTileSize = 36;
 constexpr float levelScale = 2.f;
 constexpr int groundTile = 2;
+constexpr float heroSpawnX = 100.f;
+constexpr float skeletonSpawnX = 200.f;
+constexpr float spawnScale = 2.f;
+// The camera aims this far right of the hero, so the hero runs left of centre.
+constexpr float cameraLead = 200.f;
+constexpr float cameraEase = 0.1f;
+constexpr int layerCopies = 4;
+
+struct Layer
+{
+    const char* path;
+    float factor;
+};
+
+// Back to front; a far layer scrolls at a small share of the camera's speed.
+const std::array<Layer, 4> forest{{
+    {"parallax_demon_woods_pack/layers/parallax-demon-woods-bg.png", 0.05f},
+    {"parallax_demon_woods_pack/layers/parallax-demon-woods-far-trees.png", 0.1f},
+    {"parallax_demon_woods_pack/layers/parallax-demon-woods-mid-trees.png", 0.3f},
+    {"parallax_demon_woods_pack/layers/parallax-demon-woods-close-trees.png", 0.5f},
+}};
+
+/// The top of the level's bottom row, where the characters stand.
+float groundY(sf::Vector2u windowSize)
+{
+    return static_cast<float>(windowSize.y) - static_cast<float>(levelTileSize) * levelScale;
+}
 } // namespace
 
-World::World(sf::Vector2u windowSize, const Input& input) : windowSize(windowSize), input(input) {}
+World::World(sf::Vector2u windowSize, const Input& input)
+    : windowSize(windowSize), input(input),
+      camera(sf::Vector2f(0.f, static_cast<float>(windowSize.y) * 0.5f),
+             sf::Vector2f(static_cast<float>(windowSize.x), static_cast<float>(windowSize.y)))
+{
+}
+
+void World::build(sf::Vector2u windowSize)
+{
+    loadLevel(windowSize);
+    tileMap.setScale(levelScale, levelScale);
+    const float ground = groundY(windowSize);
+
+    auto player = std::make_unique<Player>(input);
+    player->setScale(spawnScale, spawnScale);
+    player->setPosition({heroSpawnX, ground});
+    player->setFloorY(ground);
+    addEntity(std::move(player));
+
+    auto skeleton = std::make_unique<Skeleton>(skeletonSpawnX, ground, *this);
+    skeleton->setScale(spawnScale, spawnScale);
+    skeleton->setPosition({skeletonSpawnX, ground});
+    addEntity(std::move(skeleton));
+}
 
 void World::loadLevel(sf::Vector2u windowSize)
 {
@@ -33,7 +89,101 @@ void World::loadLevel(sf::Vector2u windowSize)
     tileMap.setPosition(0.f, static_cast<float>(windowSize.y) - levelHeight);
 }
 
+void World::loadBackground()
+{
+    layers.clear();
+    layerFactors.clear();
+    backgroundColor = sf::Color(30, 30, 60);
+
+    std::array<const sf::Texture*, forest.size()> textures{};
+    for (std::size_t i = 0; i < forest.size(); ++i)
+        textures[i] = &TextureCache::get(forest[i].path);
+
+    for (std::size_t i = 0; i < forest.size(); ++i)
+    {
+        sf::Sprite layer(*textures[i]);
+        const sf::Vector2u size = textures[i]->getSize();
+        // Stretched to exactly the window, each way on its own.
+        layer.setScale(static_cast<float>(windowSize.x) / static_cast<float>(size.x),
+                       static_cast<float>(windowSize.y) / static_cast<float>(size.y));
+        layers.push_back(layer);
+        layerFactors.push_back(forest[i].factor);
+    }
+}
+
 void World::addEntity(std::unique_ptr<Entity> entity)
 {
     entities.push_back(std::move(entity));
+}
+
+void World::clearEntities()
+{
+    entities.clear();
+}
+
+void World::update(float dt)
+{
+    if (!entities.empty())
+    {
+        if (auto* player = dynamic_cast<Player*>(entities.front().get()))
+        {
+            player->processInput(dt);
+            for (const auto& entity : entities)
+                entity->update(dt);
+            player->resolveCollisions(tileMap);
+        }
+    }
+
+    // The blend is per frame: the camera covers a tenth of the way each frame.
+    const sf::Vector2f target = entities.empty() ? sf::Vector2f() : entities.front()->getPosition();
+    const sf::Vector2f centre = camera.getCenter();
+    camera.setCenter(centre.x * (1.f - cameraEase) + (target.x + cameraLead) * cameraEase,
+                     centre.y * (1.f - cameraEase) + camera.getSize().y * 0.5f * cameraEase);
+}
+
+float World::layerWidth(std::size_t index) const
+{
+    const sf::Sprite& layer = layers[index];
+    return static_cast<float>(layer.getTexture()->getSize().x) * layer.getScale().x;
+}
+
+float World::layerStart(std::size_t index) const
+{
+    return parallaxStart(camera.getCenter().x, camera.getSize().x, layerFactors[index],
+                         layerWidth(index));
+}
+
+std::vector<float> World::layerCopyPositions(std::size_t index) const
+{
+    std::vector<float> positions;
+    for (int copy = 0; copy < layerCopies; ++copy)
+        positions.push_back(layerStart(index) + static_cast<float>(copy) * layerWidth(index));
+    return positions;
+}
+
+void World::drawLayers(sf::RenderTarget& target)
+{
+    for (std::size_t i = 0; i < layers.size(); ++i)
+    {
+        if (layers[i].getTexture() == nullptr)
+            continue;
+        const float start = layerStart(i);
+        const float width = layerWidth(i);
+        for (int copy = 0; copy < layerCopies; ++copy)
+        {
+            layers[i].setPosition(start + static_cast<float>(copy) * width, 0.f);
+            target.draw(layers[i]);
+        }
+    }
+}
+
+void World::render(sf::RenderTarget& target)
+{
+    target.clear(backgroundColor);
+    target.setView(camera);
+    drawLayers(target);
+    target.draw(tileMap);
+    for (const auto& entity : entities)
+        entity->draw(target);
+    target.setView(target.getDefaultView());
 }

@@ -4,30 +4,76 @@
 #include "characters/Entity.hpp"
 #include "world/TileMap.hpp"
 
+#include <SFML/Graphics/Color.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/View.hpp>
 
 #include <memory>
 #include <vector>
 
 /// Everything the play screen shows and moves: the level, the characters (the
-/// hero first), the camera and the forest behind them.
+/// hero first, then the skeleton), the camera that follows the hero sideways,
+/// and the four forest layers behind them.
 class World
 {
 public:
+    /// An empty world for a window of this size; `input` is what the hero reads.
     World(sf::Vector2u windowSize, const Input& input);
+
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    /// Loads the level and puts the hero and the skeleton on its ground row.
+    /// Throws what TextureCache::get throws when a character image is missing.
+    void build(sf::Vector2u windowSize);
 
     /// Builds the level into the tile map and places it so that its bottom row
     /// lies along the bottom of the window. A missing tileset is reported and
     /// leaves the map empty; play goes on.
     void loadLevel(sf::Vector2u windowSize);
 
+    /// (Re)builds the four forest layers, each stretched to the window size.
+    /// Throws what TextureCache::get throws when a layer image is missing.
+    void loadBackground();
+
     void addEntity(std::unique_ptr<Entity> entity);
+
+    /// Drops every character.
+    void clearEntities();
+
+    /// One step of play: the hero reads the keys, every character moves, the
+    /// hero is resolved against the level, and the camera eases after the hero.
+    void update(float dt);
+
+    /// Draws the forest, the level and the characters through the camera, then
+    /// restores the target's default view.
+    void render(sf::RenderTarget& target);
+
     const std::vector<std::unique_ptr<Entity>>& getEntities() const { return entities; }
     const TileMap& getTileMap() const { return tileMap; }
+    const sf::View& getCamera() const { return camera; }
+    sf::Color getBackgroundColor() const { return backgroundColor; }
+    const std::vector<sf::Sprite>& getLayers() const { return layers; }
+    const std::vector<float>& getLayerFactors() const { return layerFactors; }
+    sf::Vector2u getWindowSize() const { return windowSize; }
+
+    /// Where the world x of each of the four copies of layer `index` is drawn.
+    std::vector<float> layerCopyPositions(std::size_t index) const;
 
 private:
+    /// The drawn width of layer `index`, and where its first copy starts.
+    float layerWidth(std::size_t index) const;
+    float layerStart(std::size_t index) const;
+
+    void drawLayers(sf::RenderTarget& target);
+
     sf::Vector2u windowSize;
     const Input& input;
     std::vector<std::unique_ptr<Entity>> entities;
     TileMap tileMap;
+    sf::View camera;
+    sf::Color backgroundColor = sf::Color::Black;
+    std::vector<sf::Sprite> layers;
+    std::vector<float> layerFactors;
 };

@@ -1,0 +1,119 @@
+#include "characters/Skeleton.hpp"
+
+#include "characters/Player.hpp"
+#include "resources/TextureCache.hpp"
+#include "world/World.hpp"
+
+#include <cmath>
+
+namespace
+{
+constexpr float scale = 4.f;
+constexpr int frameWidth = 96;
+constexpr int frameHeight = 64;
+constexpr float attackRange = 90.f;
+constexpr float sightRange = 500.f;
+constexpr float walkFactor = 5.f;
+
+std::vector<sf::IntRect> frames(int count)
+{
+    std::vector<sf::IntRect> rects;
+    for (int i = 0; i < count; ++i)
+        rects.emplace_back(frameWidth * i, 0, frameWidth, frameHeight);
+    return rects;
+}
+} // namespace
+
+Skeleton::Skeleton(float x, float y, const World& world) : world(world)
+{
+    idleTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Idle.png");
+    walkTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Walk.png");
+    attackTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Attack2.png");
+
+    idleAnimation = Animation(&idleTexture, frames(8), 0.2f, true);
+    walkAnimation = Animation(&walkTexture, frames(10), 0.15f, true);
+    attackAnimation = Animation(&attackTexture, frames(8), 0.1f, false);
+
+    sprite.setTexture(idleTexture);
+    sprite.setTextureRect(idleAnimation.getCurrentFrame());
+    // The origin is the point between the feet.
+    sprite.setOrigin(frameWidth / 2.f, frameHeight);
+    sprite.setPosition(x, y);
+    sprite.setScale(scale, scale);
+    currentAnimation = &idleAnimation;
+}
+
+const Player* Skeleton::findPlayer() const
+{
+    const auto& entities = world.getEntities();
+    if (entities.empty())
+        return nullptr;
+    return dynamic_cast<const Player*>(entities.front().get());
+}
+
+void Skeleton::update(float dt)
+{
+    // The picture of a state chosen below shows from the next update on.
+    if (currentAnimation != nullptr)
+    {
+        currentAnimation->advance(dt);
+        sprite.setTexture(*currentAnimation->texture);
+        sprite.setTextureRect(currentAnimation->getCurrentFrame());
+    }
+
+    // An attack plays to its end wherever the hero goes.
+    if (state == SkeletonState::Attack)
+    {
+        if (attackAnimation.finished)
+            setState(SkeletonState::Idle);
+        return;
+    }
+
+    const Player* player = findPlayer();
+    if (player == nullptr)
+    {
+        setState(SkeletonState::Idle);
+    }
+    else
+    {
+        const float px = player->getPosition().x;
+        const float sx = getPosition().x;
+        const float distance = std::fabs(px - sx);
+        if (distance <= attackRange)
+        {
+            setState(SkeletonState::Attack);
+        }
+        else if (distance <= sightRange)
+        {
+            setState(SkeletonState::Walk);
+            const float direction = px > sx ? walkFactor : -walkFactor;
+            move({direction * speed * dt, 0.f});
+            facingRight = direction > 0.f;
+        }
+        else
+        {
+            setState(SkeletonState::Idle);
+        }
+    }
+    sprite.setScale(facingRight ? scale : -scale, scale);
+}
+
+void Skeleton::setState(SkeletonState newState)
+{
+    if (newState == state)
+        return;
+    state = newState;
+    switch (state)
+    {
+    case SkeletonState::Idle:
+        currentAnimation = &idleAnimation;
+        break;
+    case SkeletonState::Walk:
+        currentAnimation = &walkAnimation;
+        break;
+    case SkeletonState::Attack:
+        currentAnimation = &attackAnimation;
+        break;
+    }
+    currentAnimation->restart();
+}

@@ -1,0 +1,44 @@
+# "Играть" shows the forest and the level; the hero runs right with D and jumps
+# with Space; Escape brings the menu back.
+source "$(dirname "$0")/common.sh"
+
+red="186 40 48 12"       # the hero's cape and plume
+grass="56 128 110 12"    # the ground row's grass
+
+wr_launch "$RUN"
+wr_wait_window 800 600 || fail "no window"
+wr_click 380 225
+sleep 1.5 # the camera settles with the hero 200 px left of centre
+wr_screenshot "$RUN/standing.png"
+read -r left top right bottom count < <("$WOODRUN_SHOT" box "$RUN/standing.png" 0 0 800 600 $red)
+[ "${count:-0}" -gt 200 ] || fail "no hero on the play screen"
+standing_x=$(( (left + right) / 2 ))
+standing_top=$top
+grass_pixels=$(count_pixels "$RUN/standing.png" 0 528 800 72 $grass)
+[ "$grass_pixels" -gt 1000 ] || fail "the ground row is not drawn ($grass_pixels grass pixels)"
+above=$(count_pixels "$RUN/standing.png" 0 0 800 500 $grass)
+[ "$above" -lt 50 ] || fail "grass above the ground row ($above pixels)"
+
+xdotool keydown d
+sleep 1
+xdotool keydown space
+sleep 0.25
+wr_screenshot "$RUN/jumping.png"
+xdotool keyup space keyup d
+read -r left top right bottom count < <("$WOODRUN_SHOT" box "$RUN/jumping.png" 0 0 800 600 $red)
+[ "${count:-0}" -gt 200 ] || fail "the hero vanished"
+# Running right, the hero gets ahead of the easing camera; in the air it is higher.
+[ $(( (left + right) / 2 )) -gt $((standing_x + 15)) ] || fail "the hero did not run right"
+[ "$top" -lt $((standing_top - 60)) ] || fail "the hero did not jump ($top vs $standing_top)"
+
+wr_tap_key Escape
+sleep 0.5
+wr_screenshot "$RUN/menu.png"
+cyan=$(count_pixels "$RUN/menu.png" 0 40 800 100 0 255 255 40)
+[ "$cyan" -gt 500 ] || fail "Escape did not bring the menu back"
+
+wr_click 380 425
+wr_wait_exit 10
+[ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS"
+[ -z "$(game_errors)" ] || fail "unexpected standard error"
+echo "play: ok"
