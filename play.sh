@@ -12,4 +12,4 @@ if [ -n "${DISPLAY:-}" ]; then
     cd build/game
     exec ./woodrun
 fi
-exec xvfb-run -a -s "-screen 0 1920x1080x24" tools/tour.sh build screenshots
+exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" tools/tour.sh build screenshots

@@ -9,4 +9,4 @@ cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DWOODRUN_SANITIZE=ON >/dev/n
 cmake --build build-tests -j"$(nproc)"
 
 cd build-tests
-exec xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j"$(nproc)"
+exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" ctest --output-on-failure -j"$(nproc)"

@@ -20,7 +20,7 @@ wr_screenshot "$shots/menu.png"
 echo "$shots/menu.png"
 
 # "Играть": its left edge sits 70 px left of the centre, its top 100 px above it.
-wr_click 380 225
+wr_click_menu play
 sleep 1.5
 # Run right for a second, then jump; the picture is taken in the air.
 xdotool keydown d
@@ -34,7 +34,7 @@ wr_tap_key Escape
 sleep 0.5
 
 # "Выход": its left edge sits 70 px left of the centre, its top 100 px below it.
-wr_click 380 425
+wr_click_menu exit
 wr_wait_exit 10
 if [ "$WR_STATUS" != 0 ]; then
     echo "woodrun did not leave through the exit item (status $WR_STATUS)" >&2

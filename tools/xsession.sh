@@ -13,9 +13,11 @@ wr_scratch_copy() {
 }
 
 # Starts the game in directory $1; its output goes to $1/stdout and $1/stderr.
+# Further arguments are a command that runs the game (setpriv, valgrind...).
 wr_launch() {
     WR_DIR=$1
-    (cd "$WR_DIR" && exec ./woodrun >stdout 2>stderr) &
+    shift
+    (cd "$WR_DIR" && exec "$@" ./woodrun >stdout 2>stderr) &
     WR_PID=$!
     WR_WINDOW=""
 }
@@ -40,7 +42,7 @@ wr_wait_window() {
         sleep 0.05
         tries=$((tries + 1))
     done
-    echo "no woodrun window appeared" >&2
+    echo "no woodrun window appeared (windows: $(xdotool search --classname woodrun 2>/dev/null | tr '\n' ' '), size of the last: $(wr_window_size))" >&2
     return 1
 }
 
@@ -104,4 +106,16 @@ wr_wait_exit() {
     fi
     WR_STATUS=0
     wait "$WR_PID" || WR_STATUS=$?
+}
+
+# Clicks a main menu item: play, settings or exit, laid out for a window of
+# $2 x $3 (800 x 600 when not given). The items' left edges sit at fixed offsets
+# from the window's centre.
+wr_click_menu() {
+    local cx=$(( ${2:-800} / 2 )) cy=$(( ${3:-600} / 2 ))
+    case $1 in
+        play) wr_click $((cx - 20)) $((cy - 75)) ;;
+        settings) wr_click $((cx - 40)) $((cy + 25)) ;;
+        exit) wr_click $((cx - 20)) $((cy + 125)) ;;
+    esac
 }

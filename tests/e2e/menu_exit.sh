@@ -15,7 +15,7 @@ cyan=$(count_pixels "$RUN/menu.png" 0 40 800 100 0 255 255 40)
 green=$(count_pixels "$RUN/menu.png" 320 395 200 60 0 255 0 40)
 [ "$green" -gt 100 ] || fail "the exit item does not light up under the mouse ($green pixels)"
 
-wr_click 380 425
+wr_click_menu exit
 wr_wait_exit 10
 [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after clicking the exit item"
 grep -q -E '^FPS: [0-9]+$' "$RUN/stdout" || fail "no FPS line on standard output"

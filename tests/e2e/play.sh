@@ -7,7 +7,7 @@ grass="56 128 110 12"    # the ground row's grass
 
 wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
-wr_click 380 225
+wr_click_menu play
 sleep 1.5 # the camera settles with the hero 200 px left of centre
 wr_screenshot "$RUN/standing.png"
 read -r left top right bottom count < <("$WOODRUN_SHOT" box "$RUN/standing.png" 0 0 800 600 $red)
@@ -37,7 +37,7 @@ wr_screenshot "$RUN/menu.png"
 cyan=$(count_pixels "$RUN/menu.png" 0 40 800 100 0 255 255 40)
 [ "$cyan" -gt 500 ] || fail "Escape did not bring the menu back"
 
-wr_click 380 425
+wr_click_menu exit
 wr_wait_exit 10
 [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS"
 [ -z "$(game_errors)" ] || fail "unexpected standard error"

@@ -1,0 +1,53 @@
+# Each image missing in turn: a character or forest image ends the game with
+# its path and status 1 when "Играть" first needs it; without the tileset, play
+# goes on over an invisible floor.
+source "$(dirname "$0")/common.sh"
+
+fatal=(
+    "Player/_Idle.png"
+    "Player/_Run.png"
+    "Player/_Jump.png"
+    "Skeleton_Without_VFX/Skeleton_01_White_Idle.png"
+    "Skeleton_Without_VFX/Skeleton_01_White_Walk.png"
+    "Skeleton_Without_VFX/Skeleton_01_White_Attack2.png"
+    "parallax_demon_woods_pack/layers/parallax-demon-woods-bg.png"
+    "parallax_demon_woods_pack/layers/parallax-demon-woods-far-trees.png"
+    "parallax_demon_woods_pack/layers/parallax-demon-woods-mid-trees.png"
+    "parallax_demon_woods_pack/layers/parallax-demon-woods-close-trees.png"
+)
+
+# Our lines on standard error, without SFML's own report of the file it could not open.
+our_errors() {
+    game_errors | grep -v -e '^Failed to load image "' || true
+}
+
+for image in "${fatal[@]}"; do
+    mv "$RUN/$image" "$RUN/$image.away"
+    rm -f "$RUN/stderr"
+    wr_launch "$RUN"
+    wr_wait_window 800 600 || fail "no window without $image"
+    sleep 0.3
+    kill -0 "$WR_PID" 2>/dev/null || fail "the menu needed $image"
+    wr_click_menu play
+    wr_wait_exit 20
+    [ "$WR_STATUS" = 1 ] || fail "exit status $WR_STATUS without $image"
+    [ "$(our_errors)" = "Failed to load texture: $image" ] || fail "wrong message without $image"
+    echo "without $image: status 1, \"$(our_errors)\""
+    mv "$RUN/$image.away" "$RUN/$image"
+done
+
+tileset="Texture/TX Tileset Ground.png"
+rm "$RUN/$tileset"
+rm -f "$RUN/stderr"
+wr_launch "$RUN"
+wr_wait_window 800 600 || fail "no window without the tileset"
+wr_click_menu play
+sleep 1
+kill -0 "$WR_PID" 2>/dev/null || fail "play ended without the tileset"
+wr_tap_key Escape
+sleep 0.5
+wr_click_menu exit
+wr_wait_exit 10
+[ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS without the tileset"
+[ "$(our_errors)" = "Не удалось загрузить тайлмап!" ] || fail "wrong message without the tileset"
+echo "without $tileset: play went on, status 0, \"$(our_errors)\""
