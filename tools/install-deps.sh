@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config libsfml-dev fonts-dejavu-core xvfb xauth xdotool x11-apps)
 if [ "${1:-play}" = test ]; then
-    packages+=(libgtest-dev clang libclang-rt-dev)
+    packages+=(libgtest-dev clang libclang-rt-dev valgrind)
 fi
 
 missing=()

@@ -119,3 +119,33 @@ wr_click_menu() {
         exit) wr_click $((cx - 20)) $((cy + 125)) ;;
     esac
 }
+
+# Waits up to $1 seconds until the window shows at least $2 pixels within $10
+# of colour ($7, $8, $9) in the rectangle ($3, $4, $5, $6).
+wr_wait_pixels() {
+    local deadline=$((SECONDS + $1)) minimum=$2 shot
+    shift 2
+    shot=$(mktemp --suffix=.png "${TMPDIR:-/tmp}/woodrun-wait.XXXXXX")
+    while [ $SECONDS -lt "$deadline" ]; do
+        if wr_screenshot "$shot" 2>/dev/null &&
+            [ "$("$WOODRUN_SHOT" count "$shot" "$@" 2>/dev/null || echo 0)" -ge "$minimum" ]; then
+            rm -f "$shot"
+            return 0
+        fi
+        sleep 0.2
+    done
+    rm -f "$shot"
+    return 1
+}
+
+# Waits up to $1 seconds for the main menu's cyan heading.
+wr_wait_menu() {
+    wr_wait_pixels "$1" 500 0 40 "$(wr_window_size | cut -dx -f1)" 100 0 255 255 40
+}
+
+# Waits up to $1 seconds for the play screen's ground row (its grass).
+wr_wait_play() {
+    local height
+    height=$(wr_window_size | cut -dx -f2)
+    wr_wait_pixels "$1" 1000 0 $((height - 72)) "$(wr_window_size | cut -dx -f1)" 72 56 128 110 12
+}
