@@ -149,3 +149,8 @@ wr_wait_play() {
     height=$(wr_window_size | cut -dx -f2)
     wr_wait_pixels "$1" 1000 0 $((height - 72)) "$(wr_window_size | cut -dx -f1)" 72 56 128 110 12
 }
+
+# Asks the game's window to close, as a window manager's close button does.
+wr_close() {
+    "$(dirname "$WOODRUN_SHOT")/woodrun-close" "$WR_WINDOW"
+}

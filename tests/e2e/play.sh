@@ -42,3 +42,15 @@ wr_wait_exit 10
 [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS"
 [ -z "$(game_errors)" ] || fail "unexpected standard error"
 echo "play: ok"
+
+# Closing the window during play ends the game cleanly.
+rm -f "$RUN/stderr"
+wr_launch "$RUN"
+wr_wait_window 800 600 || fail "no window the second time"
+wr_click_menu play
+wr_wait_play 20 || fail "no play screen the second time"
+wr_close
+wr_wait_exit 10
+[ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after closing the window during play"
+[ -z "$(game_errors)" ] || fail "unexpected standard error after closing the window"
+echo "closing during play: ok"

@@ -1,0 +1,33 @@
+// woodrun-close <window-id>: asks a window to close the way a window manager
+// does, with a WM_DELETE_WINDOW message, so the game sees its Closed event.
+// The virtual display of the tests has no window manager to do it.
+#include <X11/Xlib.h>
+
+#include <cstdlib>
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::cerr << "usage: woodrun-close <window-id>\n";
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+    {
+        std::cerr << "woodrun-close: no display\n";
+        return 1;
+    }
+    const Window window = std::strtoul(argv[1], nullptr, 0);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    const Status sent = XSendEvent(display, window, False, NoEventMask, &event);
+    XCloseDisplay(display);
+    return sent != 0 ? 0 : 1;
+}
