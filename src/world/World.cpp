@@ -109,6 +109,11 @@ void World::loadBackground()
         layers.push_back(layer);
         layerFactors.push_back(forest[i].factor);
     }
+
+    std::vector<sf::Image> images;
+    for (const sf::Texture* texture : textures)
+        images.push_back(texture->copyToImage());
+    layerCoverage = LayerCoverage::analyse(images, windowSize.y);
 }
 
 void World::addEntity(std::unique_ptr<Entity> entity)
@@ -163,7 +168,12 @@ std::vector<float> World::layerCopyPositions(std::size_t index) const
 
 void World::drawLayers(sf::RenderTarget& target)
 {
-    for (std::size_t i = 0; i < layers.size(); ++i)
+    // Each copy of a layer draws only its cells that can show, through the
+    // same transform as the whole sprite, so every pixel it draws is the one
+    // the whole sprite would draw. Copies beside the view are skipped.
+    const float viewLeft = camera.getCenter().x - camera.getSize().x * 0.5f;
+    const float viewRight = viewLeft + camera.getSize().x;
+    for (std::size_t i = 0; i < layers.size() && i < layerCoverage.size(); ++i)
     {
         if (layers[i].getTexture() == nullptr)
             continue;
@@ -171,10 +181,24 @@ void World::drawLayers(sf::RenderTarget& target)
         const float width = layerWidth(i);
         for (int copy = 0; copy < layerCopies; ++copy)
         {
-            layers[i].setPosition(start + static_cast<float>(copy) * width, 0.f);
-            target.draw(layers[i]);
+            const float x = start + static_cast<float>(copy) * width;
+            if (x >= viewRight || x + width <= viewLeft)
+                continue;
+            layers[i].setPosition(x, 0.f);
+            sf::RenderStates states(sf::BlendNone, layers[i].getTransform(), layers[i].getTexture(),
+                                    nullptr);
+            target.draw(layerCoverage[i].getOpaque(), states);
+            states.blendMode = sf::BlendAlpha;
+            target.draw(layerCoverage[i].getTranslucent(), states);
         }
     }
+}
+
+void World::drawLevelAndCharacters(sf::RenderTarget& target) const
+{
+    target.draw(tileMap);
+    for (const auto& entity : entities)
+        entity->draw(target);
 }
 
 void World::render(sf::RenderTarget& target)
@@ -182,8 +206,25 @@ void World::render(sf::RenderTarget& target)
     target.clear(backgroundColor);
     target.setView(camera);
     drawLayers(target);
-    target.draw(tileMap);
-    for (const auto& entity : entities)
-        entity->draw(target);
+    drawLevelAndCharacters(target);
+    target.setView(target.getDefaultView());
+}
+
+void World::renderWhole(sf::RenderTarget& target) const
+{
+    target.clear(backgroundColor);
+    target.setView(camera);
+    for (std::size_t i = 0; i < layers.size(); ++i)
+    {
+        if (layers[i].getTexture() == nullptr)
+            continue;
+        sf::Sprite layer = layers[i];
+        for (const float x : layerCopyPositions(i))
+        {
+            layer.setPosition(x, 0.f);
+            target.draw(layer);
+        }
+    }
+    drawLevelAndCharacters(target);
     target.setView(target.getDefaultView());
 }

@@ -2,6 +2,7 @@
 
 #include "app/Input.hpp"
 #include "characters/Entity.hpp"
+#include "world/LayerCoverage.hpp"
 #include "world/TileMap.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -47,8 +48,13 @@ public:
     void update(float dt);
 
     /// Draws the forest, the level and the characters through the camera, then
-    /// restores the target's default view.
+    /// restores the target's default view. The forest is drawn only where it
+    /// can show; the picture is the one renderWhole draws.
     void render(sf::RenderTarget& target);
+
+    /// The same picture drawn the plain way: every forest layer whole, in four
+    /// copies side by side. What render is checked against.
+    void renderWhole(sf::RenderTarget& target) const;
 
     const std::vector<std::unique_ptr<Entity>>& getEntities() const { return entities; }
     const TileMap& getTileMap() const { return tileMap; }
@@ -67,6 +73,7 @@ private:
     float layerStart(std::size_t index) const;
 
     void drawLayers(sf::RenderTarget& target);
+    void drawLevelAndCharacters(sf::RenderTarget& target) const;
 
     sf::Vector2u windowSize;
     const Input& input;
@@ -76,4 +83,5 @@ private:
     sf::Color backgroundColor = sf::Color::Black;
     std::vector<sf::Sprite> layers;
     std::vector<float> layerFactors;
+    std::vector<LayerCoverage> layerCoverage;
 };

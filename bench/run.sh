@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the game as players get it and runs the frame-time benchmark in a
+# virtual 1920x1080 display. Usage: bench/run.sh [frames] [json-file]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+frames=${1:-300}
+json=$(realpath -m "${2:-$root/bench.json}")
+
+"$root/tools/install-deps.sh" play
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DWOODRUN_TESTS=OFF >/dev/null
+cmake --build "$root/build" -j"$(nproc)" >/dev/null
+
+run=$(mktemp -d "${TMPDIR:-/tmp}/woodrun-bench.XXXXXX")
+trap 'rm -rf "$run"' EXIT
+cp -R "$root/build/game/." "$run/"
+rm -f "$run/settings.cfg"
+cd "$run"
+xvfb-run -a -s "-noreset -screen 0 1920x1080x24" "$root/build/bench/woodrun-bench" \
+    --frames "$frames" --json "$json"
+echo "figures written to $json"
