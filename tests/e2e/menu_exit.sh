@@ -12,6 +12,9 @@ sleep 0.3
 wr_screenshot "$RUN/menu.png"
 cyan=$(count_pixels "$RUN/menu.png" 0 40 800 100 0 255 255 40)
 [ "$cyan" -gt 500 ] || fail "the cyan heading is missing ($cyan pixels)"
+# White shapes fall above the heading, at their opacities over the background.
+shapes=$(count_pixels "$RUN/menu.png" 0 0 800 40 220 220 225 40)
+[ "$shapes" -gt 20 ] || fail "no falling shapes behind the menu ($shapes pixels)"
 green=$(count_pixels "$RUN/menu.png" 320 395 200 60 0 255 0 40)
 [ "$green" -gt 100 ] || fail "the exit item does not light up under the mouse ($green pixels)"
 
