@@ -87,16 +87,7 @@ void expectLaidOut(const SettingsPanel& panel, unsigned width, unsigned height)
 TEST_F(PanelTest, LaysOutEveryWidgetFromTheWindowSize)
 {
     expectLaidOut(panel, 800, 600);
-    EXPECT_EQ(textOf(panel.getTitle()), "Настройки графики");
-    EXPECT_EQ(textOf(panel.getResolutionLabel()), "Разрешение:");
-    EXPECT_EQ(textOf(panel.getApplyText()), "Применить");
-    EXPECT_EQ(textOf(panel.getBackButton().getText()), "Назад (Esc)");
-    EXPECT_EQ(textOf(panel.getFullscreenButton().getText()), "Полноэкранный: ВЫКЛ");
-    EXPECT_EQ(panel.getDropdownBox().getSize(), sf::Vector2f(200, 40));
-    EXPECT_EQ(panel.getDropdownList().getSize(), sf::Vector2f(220, 150));
-    EXPECT_EQ(panel.getApplyBox().getSize(), sf::Vector2f(200, 50));
-
-    SettingsPanel wide(uiFont(), {1280, 720}, Settings{1280, 720, false});
+    const SettingsPanel wide(uiFont(), {1280, 720}, Settings{1280, 720, false});
     expectLaidOut(wide, 1280, 720);
 }
 
@@ -109,8 +100,6 @@ TEST_F(PanelTest, StartsFromTheAppliedSettingsNotTheWindowSize)
         EXPECT_FALSE(entry.selected);
         EXPECT_EQ(entry.text.getFillColor(), sf::Color::White);
     }
-    EXPECT_EQ(panel.getSelectedResolution(), sf::Vector2u(800, 600));
-    EXPECT_FALSE(panel.isDropdownOpen());
 
     // In full screen the window has the desktop's size; the choice is still the stored one.
     const SettingsPanel full(uiFont(), {1920, 1080}, Settings{1366, 768, true});
@@ -172,10 +161,7 @@ TEST_F(PanelTest, AQuickClickTogglesFullScreenAndClosesTheScreen)
     key.key.code = sf::Keyboard::Enter;
     EXPECT_FALSE(panel.handleEvent(key, {5, 5}, false));
 
-    // Other mouse buttons and a release do not click.
-    sf::Event right = leftPress();
-    right.mouseButton.button = sf::Mouse::Right;
-    EXPECT_FALSE(panel.handleEvent(right, centre(panel.getBackButton().getBounds()), true));
+    // A release does not click.
     sf::Event release = leftPress();
     release.type = sf::Event::MouseButtonReleased;
     EXPECT_FALSE(panel.handleEvent(release, centre(panel.getBackButton().getBounds()), false));
@@ -237,21 +223,4 @@ TEST_F(PanelTest, LayingOutAgainKeepsTheChoice)
     EXPECT_EQ(option(3).text.getFillColor(), sf::Color::Green);
     EXPECT_EQ(boxText(), "1920x1080");
     EXPECT_EQ(textOf(panel.getFullscreenButton().getText()), "Полноэкранный: ВКЛ");
-}
-
-TEST_F(PanelTest, ButtonsLightUpAsEventsArrive)
-{
-    sf::Event moved{};
-    moved.type = sf::Event::MouseMoved;
-    const sf::Vector2f onBack = centre(panel.getBackButton().getBounds());
-    EXPECT_FALSE(panel.handleEvent(moved, onBack, false));
-    EXPECT_EQ(panel.getBackButton().getState(), ButtonState::Hovered);
-    EXPECT_EQ(panel.getBackButton().getText().getFillColor(), sf::Color::Green);
-    panel.handleEvent(moved, onBack, true);
-    EXPECT_EQ(panel.getBackButton().getState(), ButtonState::Pressed);
-    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Normal);
-
-    // A new layout brings them back white.
-    panel.layout(800, 600);
-    EXPECT_EQ(panel.getBackButton().getText().getFillColor(), sf::Color::White);
 }

@@ -159,15 +159,3 @@ TEST_F(SettingsScreenTest, EscapeBackAndApplyReturnToTheSameMenu)
     EXPECT_EQ(app->getStates().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists("settings.cfg"));
 }
-
-TEST_F(SettingsScreenTest, ClosingTheWindowEndsTheGameFromTheSettings)
-{
-    startGame();
-    openSettings();
-    sf::Event closed{};
-    closed.type = sf::Event::Closed;
-    input->queueEvent(closed);
-    app->run();
-    EXPECT_FALSE(app->getWindow().isOpen());
-    EXPECT_TRUE(onTop<SettingsState>());
-}
