@@ -15,9 +15,20 @@ trap 'kill "$WR_PID" 2>/dev/null || true; rm -rf "$run"' EXIT
 
 wr_launch "$run"
 wr_wait_window 800 600
-sleep 1.5
+# Long enough for the falling shapes to spread down the window.
+sleep 2.5
 wr_screenshot "$shots/menu.png"
 echo "$shots/menu.png"
+
+# "Настройки" sits 100 px left of the centre, at its height; the resolution box
+# 100 px left of the centre, 150 px from the top. Nothing is applied here.
+wr_click_menu settings
+wr_click 400 170
+sleep 0.3
+wr_screenshot "$shots/settings.png"
+echo "$shots/settings.png"
+wr_tap_key Escape
+sleep 0.3
 
 # "Играть": its left edge sits 70 px left of the centre, its top 100 px above it.
 wr_click_menu play

@@ -3,6 +3,7 @@
 #include "app/Application.hpp"
 #include "app/StateStack.hpp"
 #include "app/Utf8.hpp"
+#include "settings_screen/SettingsState.hpp"
 #include "world/GameState.hpp"
 
 #include <memory>
@@ -25,12 +26,26 @@ sf::Vector2f fromCentre(unsigned centreX, unsigned centreY, long dx, long dy)
     return {static_cast<float>(static_cast<long>(centreX) + dx),
             static_cast<float>(static_cast<long>(centreY) + dy)};
 }
+
+bool isLeftButton(const sf::Event& event, sf::Event::EventType type)
+{
+    return event.type == type && event.mouseButton.button == sf::Mouse::Left;
+}
+
+/// The size the window had when the game last created it. Dragging the frame
+/// does not change it (the picture is only stretched then), re-creating does.
+sf::Vector2u createdSize(const sf::RenderWindow& window)
+{
+    const sf::Vector2f size = window.getDefaultView().getSize();
+    return {static_cast<unsigned>(size.x), static_cast<unsigned>(size.y)};
+}
 } // namespace
 
 MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
     : font(&font), input(app.getInput()), title(fromUtf8("Игровое меню"), font, titleSize),
       playButton(makeItem("Играть", font)), settingsButton(makeItem("Настройки", font)),
-      exitButton(makeItem("Выход", font)), windowSize(windowSize)
+      exitButton(makeItem("Выход", font)),
+      particles(createParticles(static_cast<float>(windowSize.x))), windowSize(windowSize)
 {
     title.setFillColor(sf::Color::Cyan);
     title.setStyle(sf::Text::Bold);
@@ -53,29 +68,71 @@ sf::Vector2f MenuState::mousePosition(const sf::RenderWindow& window) const
     return window.mapPixelToCoords(input.getMousePosition(window));
 }
 
+void MenuState::catchUpWithWindow(const sf::RenderWindow& window)
+{
+    // The settings screen may have re-created the window while it covered the
+    // menu, and only the top screen is told.
+    if (createdSize(window) != windowSize)
+        onResize(createdSize(window));
+}
+
 void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
+    catchUpWithWindow(window);
+
+    bool pressed = false;
     sf::Event event;
     while (input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
             window.close();
+        else if (isLeftButton(event, sf::Event::MouseButtonReleased))
+            leftButtonSeenUp = true;
+        else if (isLeftButton(event, sf::Event::MouseButtonPressed))
+            pressed = leftButtonSeenUp = true; // a fresh press: it was up before it
     }
 
-    const sf::Vector2f mouse = mousePosition(window);
-    const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
-    if (playButton.contains(mouse) && leftDown)
+    const MenuButton* clicked = clickedItem(mousePosition(window), pressed);
+    if (clicked == &settingsButton)
+    {
+        // The press that opens the settings is still held when they close.
+        leftButtonSeenUp = false;
+        states.push(std::make_unique<SettingsState>(*font, windowSize, app));
+        return;
+    }
+    if (clicked == &playButton)
     {
         // Built first, while this menu is alive; replace then destroys the menu.
         states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput()));
         return;
     }
-    if (exitButton.contains(mouse) && leftDown)
+    if (clicked == &exitButton)
         window.close();
 }
 
-void MenuState::update(float /*dt*/, sf::RenderWindow& window)
+const MenuButton* MenuState::clickedItem(const sf::Vector2f& mouse, bool pressed)
 {
+    // Clicks follow the held button, so a press on empty space dragged onto an
+    // item picks it. A press and release within one frame leave only the event.
+    const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
+    if (!leftDown)
+        leftButtonSeenUp = true;
+    if (!pressed && !(leftDown && leftButtonSeenUp))
+        return nullptr;
+    for (const MenuButton* item : {&settingsButton, &playButton, &exitButton})
+        if (item->contains(mouse))
+            return item;
+    return nullptr;
+}
+
+void MenuState::update(float dt, sf::RenderWindow& window)
+{
+    // Uncovered in this frame's handleInput, the menu is drawn before its next one.
+    catchUpWithWindow(window);
+    advanceWind(wind, windDirection, dt);
+    for (Particle& particle : particles)
+        particle.step(dt, wind, windowSize);
+
     const sf::Vector2f mouse = mousePosition(window);
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
     playButton.updateHover(mouse, leftDown);
@@ -85,6 +142,8 @@ void MenuState::update(float /*dt*/, sf::RenderWindow& window)
 
 void MenuState::render(sf::RenderWindow& window)
 {
+    for (const Particle& particle : particles)
+        particle.draw(window);
     window.draw(title);
     playButton.draw(window);
     settingsButton.draw(window);
@@ -95,4 +154,6 @@ void MenuState::onResize(sf::Vector2u newSize)
 {
     windowSize = newSize;
     layout();
+    // A fresh fall for the new width; the wind carries on where it was.
+    particles = createParticles(static_cast<float>(newSize.x));
 }

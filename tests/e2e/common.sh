@@ -31,6 +31,14 @@ count_pixels() {
     "$WOODRUN_SHOT" count "$@"
 }
 
+# Clicks "Выход" in a window of $1 x $2 (800 x 600 when not given) and expects
+# the game to end with status 0.
+leave_through_exit() {
+    wr_click_menu exit "$@"
+    wr_wait_exit 10
+    [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after clicking the exit item"
+}
+
 # The game's standard error without the lines SFML itself writes in a virtual display.
 game_errors() {
     grep -v -e '^Setting vertical sync not supported' "$RUN/stderr" || true

@@ -1,39 +1,24 @@
 #include "menu/MenuState.hpp"
 
-#include "app/Application.hpp"
-#include "app/ScriptedInput.hpp"
-#include "support/ScratchDirectory.hpp"
+#include "settings_screen/SettingsState.hpp"
+#include "support/RunningGame.hpp"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
 
 namespace
 {
-/// A running game whose mouse the test moves.
-class MenuTest : public testing::Test
+/// A running game on its menu, whose mouse the test moves.
+class MenuTest : public RunningGame
 {
 protected:
-    MenuTest()
-    {
-        auto scripted = std::make_unique<ScriptedInput>();
-        input = scripted.get();
-        app = std::make_unique<Application>(std::move(scripted));
-    }
+    MenuTest() { startGame(); }
 
-    MenuState& menu() { return dynamic_cast<MenuState&>(app->getStates().top()); }
+    MenuState& menu() { return top<MenuState>(); }
 
-    void pointAt(const MenuButton& button, bool pressed)
-    {
-        const sf::FloatRect b = button.getBounds();
-        input->setMousePosition(
-            {static_cast<int>(b.left + b.width / 2), static_cast<int>(b.top + b.height / 2)});
-        input->setButton(sf::Mouse::Left, pressed);
-    }
-
-    ScratchDirectory dir;
-    ScriptedInput* input = nullptr;
-    std::unique_ptr<Application> app;
+    using RunningGame::pointAt;
+    void pointAt(const MenuButton& button, bool pressed) { pointAt(button.getBounds(), pressed); }
 };
 
 void expectLeftTop(const MenuButton& button, float left, float top)
@@ -71,7 +56,7 @@ TEST_F(MenuTest, ItemsArePlacedFromTheWindowCentre)
 TEST_F(MenuTest, ItemsLightUpUnderTheMouseAndWhilePressed)
 {
     pointAt(menu().getExitButton(), false);
-    app->runFrame(0.016f);
+    frame();
     EXPECT_EQ(menu().getExitButton().getState(), ButtonState::Hovered);
     EXPECT_EQ(menu().getExitButton().getText().getFillColor(), sf::Color::Green);
     EXPECT_EQ(menu().getPlayButton().getState(), ButtonState::Normal);
@@ -80,20 +65,9 @@ TEST_F(MenuTest, ItemsLightUpUnderTheMouseAndWhilePressed)
     // Pressed over empty space: nothing lights up, nothing happens.
     input->setMousePosition({5, 5});
     input->setButton(sf::Mouse::Left, true);
-    app->runFrame(0.016f);
+    frame();
     EXPECT_EQ(menu().getExitButton().getState(), ButtonState::Normal);
     EXPECT_TRUE(app->getWindow().isOpen());
-}
-
-TEST_F(MenuTest, ExitClosesTheWindowOnlyWhileTheButtonIsDownOverIt)
-{
-    pointAt(menu().getExitButton(), false);
-    app->runFrame(0.016f);
-    EXPECT_TRUE(app->getWindow().isOpen());
-
-    pointAt(menu().getExitButton(), true);
-    app->runFrame(0.016f);
-    EXPECT_FALSE(app->getWindow().isOpen());
 }
 
 TEST_F(MenuTest, ClosingTheWindowEndsTheGame)
@@ -103,4 +77,119 @@ TEST_F(MenuTest, ClosingTheWindowEndsTheGame)
     input->queueEvent(closed);
     app->run();
     EXPECT_FALSE(app->getWindow().isOpen());
+}
+
+TEST_F(MenuTest, ExitClosesTheWindowOnceTheButtonGoesDownOverIt)
+{
+    // Held since before the menu was built: it picks nothing.
+    pointAt(menu().getExitButton(), true);
+    frame();
+    EXPECT_TRUE(app->getWindow().isOpen());
+    pointAt(menu().getExitButton(), false);
+    frame();
+    EXPECT_TRUE(app->getWindow().isOpen());
+
+    // Pressed on empty space, then dragged onto the item: that counts.
+    input->setMousePosition({5, 5});
+    input->setButton(sf::Mouse::Left, true);
+    frame();
+    EXPECT_TRUE(app->getWindow().isOpen());
+    pointAt(menu().getExitButton(), true);
+    frame();
+    EXPECT_FALSE(app->getWindow().isOpen());
+}
+
+TEST_F(MenuTest, ThePressThatClosesTheSettingsDoesNotReopenThem)
+{
+    MenuState* const theMenu = &menu();
+    press(menu().getSettingsButton().getBounds());
+    frame();
+    ASSERT_TRUE(onTop<SettingsState>());
+    input->setButton(sf::Mouse::Left, false);
+    frame();
+
+    // At 800x600 "Применить" lies over "Настройки".
+    const sf::FloatRect apply = top<SettingsState>().getPanel().getApplyBox().getGlobalBounds();
+    sf::FloatRect overlap;
+    ASSERT_TRUE(apply.intersects(theMenu->getSettingsButton().getBounds(), overlap));
+    press(overlap);
+    frame();
+    ASSERT_EQ(&menu(), theMenu);
+    for (int i = 0; i < 5; ++i)
+        frame(); // still held over "Настройки"
+    EXPECT_EQ(&menu(), theMenu);
+
+    // A fresh press opens them again.
+    input->setButton(sf::Mouse::Left, false);
+    frame();
+    input->setButton(sf::Mouse::Left, true);
+    frame();
+    EXPECT_TRUE(onTop<SettingsState>());
+}
+
+TEST_F(MenuTest, AQuickClickPicksTheItemUnderTheMouse)
+{
+    // Press and release both arrive within one frame: the button is up when it runs.
+    tap(menu().getSettingsButton().getBounds());
+    frame();
+    ASSERT_TRUE(onTop<SettingsState>());
+    input->queueKeyPress(sf::Keyboard::Escape);
+    frame();
+
+    tap({5, 5, 1, 1});
+    frame();
+    EXPECT_TRUE(app->getWindow().isOpen());
+    tap(menu().getExitButton().getBounds());
+    frame();
+    EXPECT_FALSE(app->getWindow().isOpen());
+}
+
+TEST_F(MenuTest, ShapesFallInTheWindAndStartAfreshForANewSize)
+{
+    ASSERT_EQ(menu().getParticles().size(), 200u);
+    const std::vector<Particle> before = menu().getParticles();
+    frame(0.1f);
+    EXPECT_FLOAT_EQ(menu().getWind(), 0.01f);
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_NEAR(menu().getParticles()[i].position.y, before[i].position.y + before[i].speed * 6,
+                    1e-4);
+
+    menu().onResize({1280, 720});
+    ASSERT_EQ(menu().getParticles().size(), 200u);
+    for (const Particle& particle : menu().getParticles())
+    {
+        EXPECT_LE(particle.position.y, -10.f);
+        EXPECT_LE(particle.position.x, 1280.f);
+    }
+    // The wind blows on where it was.
+    EXPECT_FLOAT_EQ(menu().getWind(), 0.01f);
+}
+
+TEST_F(MenuTest, CatchesUpWithAWindowRecreatedWhileItWasCovered)
+{
+    MenuState* const theMenu = &menu();
+    tap(menu().getSettingsButton().getBounds());
+    frame();
+    app->applySettings({1280, 720, false});
+    input->queueKeyPress(sf::Keyboard::Escape);
+    frame();
+    ASSERT_EQ(&menu(), theMenu);
+
+    // Already laid out for the new window in the frame it was uncovered.
+    EXPECT_EQ(menu().getWindowSize(), sf::Vector2u(1280, 720));
+    expectLeftTop(menu().getSettingsButton(), 540, 360);
+    expectLeftTop(menu().getExitButton(), 570, 460);
+    // The shapes fall across the new width.
+    float rightmost = 0;
+    for (const Particle& particle : menu().getParticles())
+        rightmost = std::max(rightmost, particle.position.x);
+    EXPECT_GT(rightmost, 820.f);
+}
+
+TEST_F(MenuTest, DraggingTheWindowFrameOnlyStretchesThePicture)
+{
+    app->getWindow().setSize({1000, 700});
+    frame();
+    EXPECT_EQ(menu().getWindowSize(), sf::Vector2u(800, 600));
+    expectLeftTop(menu().getSettingsButton(), 300, 300);
 }

@@ -5,6 +5,7 @@
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
 #include "menu/MenuState.hpp"
+#include "support/RunningGame.hpp"
 #include "support/ScratchDirectory.hpp"
 
 #include <gtest/gtest.h>
@@ -12,33 +13,18 @@
 namespace
 {
 /// A running game the test has taken to the play screen through the menu.
-class GameStateTest : public testing::Test
+class GameStateTest : public RunningGame
 {
 protected:
     GameStateTest()
     {
-        auto scripted = std::make_unique<ScriptedInput>();
-        input = scripted.get();
-        app = std::make_unique<Application>(std::move(scripted));
-        clickPlay();
-    }
-
-    void clickPlay()
-    {
-        auto& menu = dynamic_cast<MenuState&>(app->getStates().top());
-        const sf::FloatRect play = menu.getPlayButton().getBounds();
-        input->setMousePosition(
-            {static_cast<int>(play.left + 10), static_cast<int>(play.top + play.height / 2)});
-        input->setButton(sf::Mouse::Left, true);
-        app->runFrame(1.f / 60.f);
+        startGame();
+        press(top<MenuState>().getPlayButton().getBounds());
+        frame();
         input->setButton(sf::Mouse::Left, false);
     }
 
     GameState* game() { return dynamic_cast<GameState*>(&app->getStates().top()); }
-
-    ScratchDirectory dir;
-    ScriptedInput* input = nullptr;
-    std::unique_ptr<Application> app;
 };
 } // namespace
 

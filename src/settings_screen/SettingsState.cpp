@@ -1,0 +1,50 @@
+#include "settings_screen/SettingsState.hpp"
+
+#include "app/Application.hpp"
+#include "app/StateStack.hpp"
+
+SettingsState::SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
+    : font(&font), input(app.getInput()), panel(font, windowSize, app.getSettings()),
+      application(&app), settings(app.getSettings())
+{
+}
+
+void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
+{
+    sf::Event event;
+    while (input.pollEvent(window, event))
+    {
+        if (event.type == sf::Event::Closed)
+            window.close();
+        const sf::Vector2f mouse = window.mapPixelToCoords(input.getMousePosition(window));
+        if (panel.handleEvent(event, mouse, input.isButtonPressed(sf::Mouse::Left)) &&
+            !states.empty())
+        {
+            // This pops the screen itself: nothing of it may be touched after.
+            // Events still queued go to the menu next frame.
+            states.pop();
+            return;
+        }
+    }
+}
+
+void SettingsState::update(float /*dt*/, sf::RenderWindow& /*window*/)
+{
+    const Settings chosen{panel.getSelectedResolution().x, panel.getSelectedResolution().y,
+                          panel.isFullscreen()};
+    if (chosen == settings)
+        return;
+    // Re-creates the window and, through onResize, lays this screen out anew.
+    application->applySettings(chosen);
+    settings = chosen;
+}
+
+void SettingsState::render(sf::RenderWindow& window)
+{
+    panel.draw(window);
+}
+
+void SettingsState::onResize(sf::Vector2u newSize)
+{
+    panel.layout(newSize.x, newSize.y);
+}

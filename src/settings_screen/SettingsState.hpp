@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Input.hpp"
+#include "app/State.hpp"
+#include "settings/Settings.hpp"
+#include "settings_screen/SettingsPanel.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+
+/// The graphics settings screen, opened over the menu. Every change the player
+/// makes is applied to the window and saved in the frame it is made.
+class SettingsState : public State
+{
+public:
+    SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app);
+
+    void handleInput(sf::RenderWindow& window, StateStack& states, Application& app) override;
+    void update(float dt, sf::RenderWindow& window) override;
+    void render(sf::RenderWindow& window) override;
+    void onResize(sf::Vector2u newSize) override;
+
+    const SettingsPanel& getPanel() const { return panel; }
+    const Settings& getAppliedSettings() const { return settings; }
+
+private:
+    const sf::Font* font;
+    Input& input;
+    SettingsPanel panel;
+    Application* application;
+    Settings settings; ///< the settings last handed to the application
+};

@@ -1,0 +1,36 @@
+# Picking 1280x720 with real clicks re-creates the window at that size and
+# saves it; back on the menu, the items sit where a 1280x720 window puts them,
+# and the next start opens at 1280x720.
+source "$(dirname "$0")/common.sh"
+
+wr_launch "$RUN"
+wr_wait_window 800 600 || fail "no window"
+sleep 0.5
+
+# "Настройки" at (300, 300); the resolution box at (300, 150), 200 x 40; the
+# list's first entry, "1280x720", 180 px from the top.
+wr_click_menu settings
+wr_click 400 170
+wr_click 400 195
+wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
+[ "$(cat "$RUN/settings.cfg")" = "$(printf 'width=1280\nheight=720\nfullscreen=0')" ] ||
+    fail "settings.cfg holds: $(cat "$RUN/settings.cfg")"
+
+wr_point 640 400
+wr_tap_key Escape
+# "Выход" at (570, 460) in a 1280x720 window; at 800x600 nothing lies there.
+wr_point 620 485
+sleep 0.3
+wr_screenshot "$RUN/menu.png"
+green=$(count_pixels "$RUN/menu.png" 560 450 220 70 0 255 0 40)
+[ "$green" -gt 100 ] || fail "no item lights up at its 1280x720 place ($green pixels)"
+cyan=$(count_pixels "$RUN/menu.png" 660 40 300 100 0 255 255 40)
+[ "$cyan" -gt 300 ] || fail "the heading is not centred in 1280x720 ($cyan pixels)"
+
+leave_through_exit 1280 720
+[ -z "$(game_errors)" ] || fail "unexpected standard error"
+
+wr_launch "$RUN"
+wr_wait_window 1280 720 || fail "the second start opened at $(wr_window_size), not 1280x720"
+leave_through_exit 1280 720
+echo "settings resolution: ok"

@@ -1,0 +1,44 @@
+#include "support/RunningGame.hpp"
+
+void RunningGame::startGame()
+{
+    auto scripted = std::make_unique<ScriptedInput>();
+    input = scripted.get();
+    app = std::make_unique<Application>(std::move(scripted));
+}
+
+void RunningGame::frame(float dt)
+{
+    app->runFrame(dt);
+}
+
+void RunningGame::pointAt(const sf::FloatRect& area, bool held)
+{
+    input->setMousePosition({static_cast<int>(area.left + area.width / 2),
+                             static_cast<int>(area.top + area.height / 2)});
+    input->setButton(sf::Mouse::Left, held);
+}
+
+void RunningGame::press(const sf::FloatRect& area)
+{
+    pointAt(area, true);
+    queueMouseButton(sf::Event::MouseButtonPressed);
+}
+
+void RunningGame::tap(const sf::FloatRect& area)
+{
+    pointAt(area, false);
+    queueMouseButton(sf::Event::MouseButtonPressed);
+    queueMouseButton(sf::Event::MouseButtonReleased);
+}
+
+void RunningGame::queueMouseButton(sf::Event::EventType type)
+{
+    const sf::Vector2i mouse = input->getMousePosition(app->getWindow());
+    sf::Event event{};
+    event.type = type;
+    event.mouseButton.button = sf::Mouse::Left;
+    event.mouseButton.x = mouse.x;
+    event.mouseButton.y = mouse.y;
+    input->queueEvent(event);
+}
