@@ -5,12 +5,17 @@
 //   woodrun-bench [--frames N] [--json FILE]
 //
 // Each frame is timed whole: input, update, render and display, which waits
-// for the drawing to reach the window.
+// for the drawing to reach the window. Every screen runs twice from the same
+// start: drawn the straightforward way (before) and the fast way (after); on
+// the way, both ways draw the same state now and then, and the largest
+// difference of any colour channel between the two pictures is reported.
 #include "FrameStats.hpp"
 #include "app/Application.hpp"
 #include "app/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
+#include "world/GameState.hpp"
 
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
 
 #include <cstdlib>
@@ -27,13 +32,39 @@ namespace
 {
 constexpr float step = 1.f / 60.f; // the game advances as if at 60 frames per second
 constexpr int warmUpFrames = 30;
+const sf::Color clearColour(30, 30, 60); // what the main loop clears the window to
+
+constexpr int compareEvery = 10; // frames between two comparisons of the pictures
 
 struct Result
 {
     std::string screen;
     sf::Vector2u size;
-    FrameStats frames;
+    FrameStats before;
+    FrameStats after;
+    int largestDifference = 0;
 };
+
+/// What the window shows now.
+sf::Image capture(const sf::RenderWindow& window)
+{
+    sf::Texture texture;
+    texture.create(window.getSize().x, window.getSize().y);
+    texture.update(window);
+    return texture.copyToImage();
+}
+
+int largestDifference(const sf::Image& a, const sf::Image& b)
+{
+    if (a.getSize() != b.getSize())
+        return 255;
+    const sf::Uint8* p = a.getPixelsPtr();
+    const sf::Uint8* q = b.getPixelsPtr();
+    int largest = 0;
+    for (std::size_t i = 0; i < std::size_t{a.getSize().x} * a.getSize().y * 4; ++i)
+        largest = std::max(largest, std::abs(p[i] - q[i]));
+    return largest;
+}
 
 /// Drives a real Application through its screens with scripted input.
 class Bench
@@ -49,28 +80,48 @@ public:
         startupMs = clock.getElapsedTime().asMicroseconds() / 1000.0;
     }
 
-    void runAt(sf::Vector2u size)
+    /// Times every screen at this window size, or, with `checking`, compares
+    /// the two ways of drawing them.
+    void runAt(sf::Vector2u size, bool checking)
     {
+        const auto run =
+            [this, size, checking](const std::string& screen, auto script, auto restart)
+        {
+            if (checking)
+                check(screen, size, script, restart);
+            else
+                measure(screen, size, script, restart);
+        };
         app->applySettings({size.x, size.y, false});
         app->getWindow().setFramerateLimit(0);
         settle();
 
-        measure("menu", size, [] {});
+        run(
+            "menu", [](int) {}, [] {});
 
         clickMenuItem(&MenuState::getSettingsButton);
         openResolutionList(size);
-        measure("settings", size, [] {});
+        run(
+            "settings", [](int) {}, [] {});
         pressKey(sf::Keyboard::Escape);
 
-        enterPlay();
-        int frame = 0;
-        input->setKey(sf::Keyboard::D, true);
-        measure("play", size,
-                [this, &frame]
-                {
-                    // Run right all along; jump every 40 frames.
-                    input->setKey(sf::Keyboard::Space, frame++ % 40 < 10);
-                });
+        // The hero runs right all along and jumps every 40 frames; each way
+        // starts from a freshly entered play screen.
+        run(
+            "play",
+            [this](int frame)
+            {
+                input->setKey(sf::Keyboard::D, true);
+                input->setKey(sf::Keyboard::Space, (frame + warmUpFrames) % 40 < 10);
+            },
+            [this]
+            {
+                if (dynamic_cast<const GameState*>(&app->getStates().top()) != nullptr)
+                    pressKey(sf::Keyboard::Escape);
+                input->setKey(sf::Keyboard::D, false);
+                input->setKey(sf::Keyboard::Space, false);
+                enterPlay();
+            });
         input->setKey(sf::Keyboard::D, false);
         input->setKey(sf::Keyboard::Space, false);
         pressKey(sf::Keyboard::Escape);
@@ -80,17 +131,20 @@ public:
     void report(std::ostream& out) const
     {
         out << std::fixed << std::setprecision(2);
-        out << "screen    size        median ms   p99 ms\n";
+        out << "                         before (straightforward)   after (fast)\n"
+               "screen    size           median ms   p99 ms         median ms   p99 ms   "
+               "largest difference\n";
         for (const Result& r : results)
             out << std::left << std::setw(10) << r.screen << std::setw(12)
                 << (std::to_string(r.size.x) + "x" + std::to_string(r.size.y)) << std::right
-                << std::setw(9) << r.frames.median() << std::setw(9) << r.frames.percentile(0.99)
-                << '\n';
+                << std::setw(12) << r.before.median() << std::setw(9) << r.before.percentile(0.99)
+                << std::setw(18) << r.after.median() << std::setw(9) << r.after.percentile(0.99)
+                << std::setw(12) << r.largestDifference << "/255\n";
         out << "start to first frame:         " << startupMs << " ms\n";
         out << "play entry, images decoded:   " << playEntriesMs.front() << " ms\n";
         out << "play entry, from the cache:   " << laterEntryMs() << " ms (slowest of "
             << playEntriesMs.size() - 1 << ")\n";
-        out << "peak resident memory:         " << peakResidentMb() << " MB\n";
+        out << "peak resident memory:         " << peakMb << " MB\n";
     }
 
     void writeJson(std::ostream& out) const
@@ -100,31 +154,107 @@ public:
         {
             const Result& r = results[i];
             out << "    {\"screen\": \"" << r.screen << "\", \"width\": " << r.size.x
-                << ", \"height\": " << r.size.y << ", \"count\": " << r.frames.count()
-                << ", \"median_ms\": " << r.frames.median()
-                << ", \"p99_ms\": " << r.frames.percentile(0.99) << "}"
+                << ", \"height\": " << r.size.y << ", \"count\": " << r.after.count()
+                << ", \"before_median_ms\": " << r.before.median()
+                << ", \"before_p99_ms\": " << r.before.percentile(0.99)
+                << ", \"median_ms\": " << r.after.median()
+                << ", \"p99_ms\": " << r.after.percentile(0.99)
+                << ", \"largest_difference\": " << r.largestDifference << "}"
                 << (i + 1 < results.size() ? ",\n" : "\n");
         }
         out << "  ],\n  \"startup_ms\": " << startupMs
             << ",\n  \"play_entry_first_ms\": " << playEntriesMs.front()
             << ",\n  \"play_entry_cached_ms\": " << laterEntryMs()
-            << ",\n  \"peak_rss_mb\": " << peakResidentMb() << "\n}\n";
+            << ",\n  \"peak_rss_mb\": " << peakMb << "\n}\n";
     }
 
 private:
-    template <typename Script>
-    void measure(const std::string& screen, sf::Vector2u size, Script script)
+    /// Runs the screen on top for the frame count the straightforward way,
+    /// then from the same start the fast way. `script` sets the input of each
+    /// frame; `restart` puts the screen back at its start.
+    template <typename Script, typename Restart>
+    void measure(const std::string& screen, sf::Vector2u size, Script script, Restart restart)
     {
-        Result result{screen, size, {}};
-        for (int frame = -warmUpFrames; frame < frames; ++frame)
+        Result result{screen, size, {}, {}, 0};
+        for (const bool fast : {false, true})
         {
-            script();
-            sf::Clock clock;
-            app->runFrame(step);
-            if (frame >= 0)
-                result.frames.add(clock.getElapsedTime().asMicroseconds() / 1000.0);
+            restart();
+            FrameStats& stats = fast ? result.after : result.before;
+            for (int frame = -warmUpFrames; frame < frames; ++frame)
+            {
+                script(frame);
+                sf::Clock clock;
+                runFrame(fast);
+                if (frame >= 0)
+                    stats.add(clock.getElapsedTime().asMicroseconds() / 1000.0);
+            }
         }
         results.push_back(std::move(result));
+    }
+
+    /// Runs the screen on top the fast way and, every few frames, draws the
+    /// state it is in both ways and keeps the largest difference.
+    template <typename Script, typename Restart>
+    void check(const std::string& screen, sf::Vector2u size, Script script, Restart restart)
+    {
+        auto result =
+            std::find_if(results.begin(), results.end(),
+                         [&](const Result& r) { return r.screen == screen && r.size == size; });
+        restart();
+        for (int frame = -warmUpFrames; frame < frames; ++frame)
+        {
+            script(frame);
+            runFrame(true);
+            if (frame >= 0 && frame % compareEvery == 0 && result != results.end())
+                result->largestDifference = std::max(result->largestDifference, compare());
+        }
+    }
+
+    /// One frame as the main loop runs it, drawn the fast way or the straightforward way.
+    void runFrame(bool fast)
+    {
+        if (fast)
+        {
+            app->runFrame(step);
+            return;
+        }
+        StateStack& states = app->getStates();
+        sf::RenderWindow& window = app->getWindow();
+        states.top().handleInput(window, states, *app);
+        states.top().update(step, window);
+        window.clear(clearColour);
+        drawStraightforward(states.top(), window);
+        window.display();
+    }
+
+    static void drawStraightforward(State& screen, sf::RenderWindow& window)
+    {
+        if (const auto* game = dynamic_cast<const GameState*>(&screen))
+            game->getWorld().renderStraightforward(window);
+        else
+            screen.render(window); // the menu and the settings have no faster way
+    }
+
+    /// The largest channel difference between the two ways of drawing the state now.
+    int compare()
+    {
+        sf::RenderWindow& window = app->getWindow();
+        State& screen = app->getStates().top();
+        window.clear(clearColour);
+        screen.render(window);
+        const sf::Image fast = capture(window);
+        window.clear(clearColour);
+        drawStraightforward(screen, window);
+        const sf::Image straightforward = capture(window);
+        const int difference = largestDifference(fast, straightforward);
+        if (difference > 2 && std::getenv("BENCH_DUMP") != nullptr)
+        {
+            const std::string name =
+                std::to_string(window.getSize().x) + "-" + std::to_string(difference) + ".png";
+            fast.saveToFile("/tmp/fast-" + name);
+            straightforward.saveToFile("/tmp/straight-" + name);
+        }
+        return difference;
     }
 
     /// A few frames with nothing held, so the next press is a fresh one.
@@ -185,6 +315,11 @@ private:
         return slowest;
     }
 
+public:
+    /// Peak memory of the timed runs, before the comparisons take pictures.
+    void notePeakMemory() { peakMb = peakResidentMb(); }
+
+private:
     static double peakResidentMb()
     {
         rusage usage{};
@@ -196,6 +331,7 @@ private:
     ScriptedInput* input = nullptr;
     std::unique_ptr<Application> app;
     double startupMs = 0.0;
+    double peakMb = 0.0;
     std::vector<double> playEntriesMs;
     std::vector<Result> results;
 };
@@ -217,9 +353,12 @@ int main(int argc, char** argv)
     try
     {
         Bench bench(frames);
-        for (const sf::Vector2u size :
-             {sf::Vector2u(800, 600), sf::Vector2u(1280, 720), sf::Vector2u(1920, 1080)})
-            bench.runAt(size);
+        const std::vector<sf::Vector2u> sizes{{800, 600}, {1280, 720}, {1920, 1080}};
+        for (const sf::Vector2u size : sizes)
+            bench.runAt(size, false);
+        bench.notePeakMemory();
+        for (const sf::Vector2u size : sizes)
+            bench.runAt(size, true);
         bench.report(std::cout);
         std::ofstream json(jsonPath);
         bench.writeJson(json);

@@ -5,30 +5,31 @@
 
 namespace
 {
-// Layers are looked at in square cells of this many image pixels.
-constexpr unsigned cellSize = 16;
+// Image rows are looked at in blocks of this many when deciding where the
+// columns to draw change.
+constexpr unsigned rowBlock = 8;
 
-enum class Cell
-{
-    Empty,
-    Translucent,
-    Opaque
-};
-
-/// What each pixel row of an image lets through.
+/// What the rows of an image hold.
 struct RowTable
 {
-    explicit RowTable(const sf::Image& image) : image(image), size(image.getSize())
+    explicit RowTable(const sf::Image& image) : size(image.getSize())
     {
         opaque.assign(size.y, true);
+        content.assign(std::size_t{size.x} * size.y, false);
         for (unsigned y = 0; y < size.y; ++y)
-            for (unsigned x = 0; x < size.x && opaque[y]; ++x)
-                opaque[y] = image.getPixel(x, y).a == 255;
+            for (unsigned x = 0; x < size.x; ++x)
+            {
+                const sf::Uint8 alpha = image.getPixel(x, y).a;
+                content[std::size_t{y} * size.x + x] = alpha > 0;
+                opaque[y] = opaque[y] && alpha == 255;
+            }
     }
 
-    const sf::Image& image;
+    bool empty() const { return size.x == 0 || size.y == 0; }
+
     sf::Vector2u size;
-    std::vector<bool> opaque; ///< no pixel of the row lets anything through
+    std::vector<bool> opaque;  ///< no pixel of the row lets anything through
+    std::vector<bool> content; ///< the pixel is not fully transparent
 };
 
 /// The image rows a window row may show when the image is stretched to
@@ -43,65 +44,112 @@ std::pair<unsigned, unsigned> sampledRows(unsigned windowRow, unsigned imageHeig
     return {clampRow(std::floor(v - 1e-3)), clampRow(std::floor(v + 1e-3))};
 }
 
-/// The image rows of layer `layer` that show in some window row: rows whose
-/// every window row lies under an opaque row of a nearer layer never show.
-std::vector<bool> visibleRows(const std::vector<RowTable>& tables, std::size_t layer,
-                              unsigned windowHeight)
+using Ranges = std::vector<std::pair<unsigned, unsigned>>;
+
+/// A run of window rows that show the same block of image rows.
+struct Run
 {
-    std::vector<bool> visible(tables[layer].size.y, false);
-    for (unsigned y = 0; y < windowHeight; ++y)
+    unsigned top;
+    unsigned bottom;
+    bool opaque;               ///< every row it shows is opaque
+    std::vector<bool> columns; ///< the image columns with content in its rows
+};
+
+/// A stretch of window rows drawn with one set of column ranges.
+struct Band
+{
+    unsigned top;
+    unsigned bottom;
+    Ranges ranges;
+    bool opaque;
+    double cost; ///< in pixels filled, patches counted at their cost
+};
+
+/// The band that draws runs [first, last] together: the union of their
+/// columns, with a gap filled over where that costs less than another patch
+/// (about one and a half patches per range, as two copies of a layer share
+/// the view; a range across the whole image serves every copy at once).
+Band bandOf(const std::vector<Run>& runs, std::size_t first, std::size_t last,
+            const std::vector<bool>& columns, double columnWidth, double patchCost)
+{
+    const unsigned top = runs[first].top;
+    const unsigned bottom = runs[last].bottom;
+    const double height = bottom - top;
+    const unsigned width = static_cast<unsigned>(columns.size());
+
+    Ranges ranges;
+    for (unsigned x = 0; x < width;)
     {
-        bool covered = false;
-        for (std::size_t nearer = layer + 1; nearer < tables.size() && !covered; ++nearer)
+        if (!columns[x])
         {
-            const RowTable& front = tables[nearer];
-            if (front.size.y == 0)
-                continue;
-            const auto [a, b] = sampledRows(y, front.size.y, windowHeight);
-            covered = front.opaque[a] && front.opaque[b];
-        }
-        if (covered)
+            ++x;
             continue;
-        const auto [a, b] = sampledRows(y, tables[layer].size.y, windowHeight);
-        visible[a] = true;
-        visible[b] = true;
+        }
+        unsigned end = x;
+        while (end < width && columns[end])
+            ++end;
+        if (!ranges.empty() && (x - ranges.back().second) * columnWidth * height < 1.5 * patchCost)
+            ranges.back().second = end;
+        else
+            ranges.emplace_back(x, end);
+        x = end;
     }
-    return visible;
+
+    double area = 0;
+    for (const auto& [left, right] : ranges)
+        area += (right - left) * columnWidth * height;
+    const bool full =
+        ranges.size() == 1 && ranges.front().first == 0 && ranges.front().second == width;
+    const double patches = full ? 1.0 : 1.5 * static_cast<double>(ranges.size());
+    return {top, bottom, std::move(ranges), runs[first].opaque, area + patches * patchCost};
 }
 
-Cell classify(const sf::Image& image, unsigned left, unsigned top, unsigned right, unsigned bottom,
-              const std::vector<bool>& visible)
+/// The cheapest way to split the runs into bands. Opaque runs join only
+/// opaque neighbours right next to them, so that no row they take in would
+/// need blending.
+std::vector<Band> cheapestBands(const std::vector<Run>& runs, double columnWidth, double patchCost)
 {
-    bool any = false;
-    bool all = true;
-    bool shows = false;
-    for (unsigned y = top; y < bottom; ++y)
+    const std::size_t n = runs.size();
+    std::vector<double> best(n + 1, 0.0);
+    std::vector<Band> lastBand(n + 1);
+    for (std::size_t end = 1; end <= n; ++end)
     {
-        shows = shows || visible[y];
-        for (unsigned x = left; x < right; ++x)
+        best[end] = -1.0;
+        std::vector<bool> columns(runs[end - 1].columns.size(), false);
+        for (std::size_t first = end; first-- > 0;)
         {
-            const sf::Uint8 alpha = image.getPixel(x, y).a;
-            any = any || alpha > 0;
-            all = all && alpha == 255;
+            const Run& run = runs[first];
+            if (first + 1 < end && (run.opaque != runs[end - 1].opaque ||
+                                    (run.opaque && run.bottom != runs[first + 1].top)))
+                break;
+            for (std::size_t x = 0; x < columns.size(); ++x)
+                columns[x] = columns[x] || run.columns[x];
+            Band band = bandOf(runs, first, end - 1, columns, columnWidth, patchCost);
+            if (best[end] < 0.0 || best[first] + band.cost < best[end])
+            {
+                best[end] = best[first] + band.cost;
+                lastBand[end] = std::move(band);
+            }
         }
     }
-    if (!any || !shows)
-        return Cell::Empty;
-    return all ? Cell::Opaque : Cell::Translucent;
-}
-
-void appendQuad(sf::VertexArray& quads, float left, float top, float right, float bottom)
-{
-    // Positions and texture coordinates alike are the image's own pixels.
-    quads.append(sf::Vertex({left, top}, {left, top}));
-    quads.append(sf::Vertex({right, top}, {right, top}));
-    quads.append(sf::Vertex({right, bottom}, {right, bottom}));
-    quads.append(sf::Vertex({left, bottom}, {left, bottom}));
+    std::vector<Band> bands;
+    for (std::size_t end = n; end > 0;)
+    {
+        Band band = lastBand[end];
+        // Find where this band starts among the runs.
+        std::size_t first = end - 1;
+        while (runs[first].top != band.top)
+            --first;
+        bands.push_back(std::move(band));
+        end = first;
+    }
+    std::reverse(bands.begin(), bands.end());
+    return bands;
 }
 } // namespace
 
 std::vector<LayerCoverage> LayerCoverage::analyse(const std::vector<sf::Image>& images,
-                                                  unsigned windowHeight)
+                                                  sf::Vector2u windowSize, double patchCost)
 {
     std::vector<RowTable> tables;
     for (const sf::Image& image : images)
@@ -111,35 +159,102 @@ std::vector<LayerCoverage> LayerCoverage::analyse(const std::vector<sf::Image>& 
     for (std::size_t layer = 0; layer < tables.size(); ++layer)
     {
         const RowTable& table = tables[layer];
-        if (table.size.x == 0 || table.size.y == 0)
+        if (table.empty() || windowSize.y == 0)
             continue;
-        const std::vector<bool> visible = visibleRows(tables, layer, windowHeight);
+        const double columnWidth = static_cast<double>(windowSize.x) / table.size.x;
 
-        for (unsigned top = 0; top < table.size.y; top += cellSize)
+        // The window rows this layer shows in, and the block of image rows
+        // each belongs to (-1 where nothing of it can show).
+        std::vector<int> blockOfRow(windowSize.y, -1);
+        for (unsigned y = 0; y < windowSize.y; ++y)
         {
-            const unsigned bottom = std::min(top + cellSize, table.size.y);
-            // Neighbouring cells of one kind along a row become one quad.
-            unsigned runStart = 0;
-            Cell runKind = Cell::Empty;
-            for (unsigned left = 0; left <= table.size.x; left += cellSize)
+            bool covered = false;
+            for (std::size_t nearer = layer + 1; nearer < tables.size() && !covered; ++nearer)
             {
-                const Cell kind =
-                    left < table.size.x
-                        ? classify(table.image, left, top, std::min(left + cellSize, table.size.x),
-                                   bottom, visible)
-                        : Cell::Empty;
-                if (kind == runKind)
+                const RowTable& front = tables[nearer];
+                if (front.empty())
                     continue;
-                if (runKind != Cell::Empty)
-                    appendQuad(runKind == Cell::Opaque ? coverages[layer].opaque
-                                                       : coverages[layer].translucent,
-                               static_cast<float>(runStart), static_cast<float>(top),
-                               static_cast<float>(std::min(left, table.size.x)),
-                               static_cast<float>(bottom));
-                runStart = left;
-                runKind = kind;
+                const auto [a, b] = sampledRows(y, front.size.y, windowSize.y);
+                covered = front.opaque[a] && front.opaque[b];
+            }
+            const auto [a, b] = sampledRows(y, table.size.y, windowSize.y);
+            const auto hasContent = [&table](unsigned row)
+            {
+                const auto begin =
+                    table.content.begin() +
+                    static_cast<std::ptrdiff_t>(row) * static_cast<std::ptrdiff_t>(table.size.x);
+                return std::find(begin, begin + table.size.x, true) != begin + table.size.x;
+            };
+            // Opaque rows and others fall in different blocks: only the first
+            // can be drawn without blending.
+            const bool opaque = table.opaque[a] && table.opaque[b];
+            if (!covered && (hasContent(a) || hasContent(b)))
+                blockOfRow[y] = static_cast<int>(a / rowBlock) * 2 + (opaque ? 1 : 0);
+        }
+
+        // Runs of window rows showing one block of image rows, then the
+        // cheapest bands they can be drawn in.
+        std::vector<Run> runs;
+        for (unsigned y = 0; y < windowSize.y;)
+        {
+            if (blockOfRow[y] < 0)
+            {
+                ++y;
+                continue;
+            }
+            unsigned end = y;
+            while (end < windowSize.y && blockOfRow[end] == blockOfRow[y])
+                ++end;
+            Run run{y, end, blockOfRow[y] % 2 == 1, std::vector<bool>(table.size.x, false)};
+            const unsigned first = sampledRows(y, table.size.y, windowSize.y).first;
+            const unsigned last = sampledRows(end - 1, table.size.y, windowSize.y).second;
+            for (unsigned row = first; row <= last; ++row)
+                for (unsigned x = 0; x < table.size.x; ++x)
+                    if (table.content[std::size_t{row} * table.size.x + x])
+                        run.columns[x] = true;
+            runs.push_back(std::move(run));
+            y = end;
+        }
+        const std::vector<Band> bands = cheapestBands(runs, columnWidth, patchCost);
+
+        for (const Band& band : bands)
+        {
+            for (const auto& [left, right] : band.ranges)
+            {
+                const bool fullWidth = left == 0 && right == table.size.x;
+                // A joined band may take in gap rows that are not opaque.
+                bool opaque = band.opaque && fullWidth;
+                for (unsigned y = band.top; y < band.bottom && opaque; ++y)
+                {
+                    const auto [a, b] = sampledRows(y, table.size.y, windowSize.y);
+                    opaque = table.opaque[a] && table.opaque[b];
+                }
+                coverages[layer].patches.push_back({static_cast<int>(band.top),
+                                                    static_cast<int>(band.bottom), left, right,
+                                                    fullWidth, opaque});
             }
         }
     }
     return coverages;
+}
+
+bool LayerCoverage::fillsWindow(const std::vector<sf::Image>& images, unsigned windowHeight)
+{
+    std::vector<RowTable> tables;
+    for (const sf::Image& image : images)
+        tables.emplace_back(image);
+    for (unsigned y = 0; y < windowHeight; ++y)
+    {
+        bool filled = false;
+        for (const RowTable& table : tables)
+        {
+            if (table.empty())
+                continue;
+            const auto [a, b] = sampledRows(y, table.size.y, windowHeight);
+            filled = filled || (table.opaque[a] && table.opaque[b]);
+        }
+        if (!filled)
+            return false;
+    }
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <iostream>
 
@@ -16,7 +18,8 @@ bool TileMap::load(const std::string& path, sf::Vector2u tileSize, const std::ve
                   << height << " клеток" << std::endl;
         return false;
     }
-    if (!tileset.loadFromFile(path))
+    sf::Image image;
+    if (!image.loadFromFile(path) || !tileset.loadFromImage(image))
         return false;
 
     this->tileSize = tileSize;
@@ -66,10 +69,53 @@ bool TileMap::load(const std::string& path, sf::Vector2u tileSize, const std::ve
             quad[3].texCoords = {static_cast<float>(r.left), static_cast<float>(r.top + r.height)};
         }
     }
+    collectShownQuads(image);
     return true;
 }
 
+void TileMap::collectShownQuads(const sf::Image& image)
+{
+    const sf::Vector2u size = image.getSize();
+    // Whether a texel of the rectangle spanned by the quad's texture
+    // coordinates (the one texel at its corner when it spans none) shows.
+    const auto shows = [&image, size](const sf::Vertex* quad)
+    {
+        float left = quad[0].texCoords.x, right = left, top = quad[0].texCoords.y, bottom = top;
+        for (int corner = 1; corner < 4; ++corner)
+        {
+            left = std::min(left, quad[corner].texCoords.x);
+            right = std::max(right, quad[corner].texCoords.x);
+            top = std::min(top, quad[corner].texCoords.y);
+            bottom = std::max(bottom, quad[corner].texCoords.y);
+        }
+        const auto column = [size](float x)
+        { return static_cast<unsigned>(std::clamp(x, 0.f, static_cast<float>(size.x) - 1.f)); };
+        const auto row = [size](float y)
+        { return static_cast<unsigned>(std::clamp(y, 0.f, static_cast<float>(size.y) - 1.f)); };
+        const unsigned x1 = right > left ? column(std::ceil(right) - 1.f) : column(left);
+        const unsigned y1 = bottom > top ? row(std::ceil(bottom) - 1.f) : row(top);
+        for (unsigned y = row(top); y <= y1; ++y)
+            for (unsigned x = column(left); x <= x1; ++x)
+                if (image.getPixel(x, y).a > 0)
+                    return true;
+        return false;
+    };
+
+    shownVertices.clear();
+    for (std::size_t first = 0; first + 3 < vertices.getVertexCount(); first += 4)
+        if (size.x > 0 && size.y > 0 && shows(&vertices[first]))
+            for (std::size_t corner = 0; corner < 4; ++corner)
+                shownVertices.append(vertices[first + corner]);
+}
+
 void TileMap::draw(sf::RenderTarget& target, sf::RenderStates states) const
+{
+    states.transform *= getTransform();
+    states.texture = &tileset;
+    target.draw(shownVertices, states);
+}
+
+void TileMap::drawWhole(sf::RenderTarget& target, sf::RenderStates states) const
 {
     states.transform *= getTransform();
     states.texture = &tileset;

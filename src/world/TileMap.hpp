@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/Drawable.hpp>
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/Transformable.hpp>
@@ -31,10 +32,19 @@ public:
     const std::vector<int>& getTiles() const { return tiles; }
     const sf::VertexArray& getVertices() const { return vertices; }
 
+    /// Draws every quad, the fully transparent ones too. The picture is the one
+    /// the map draws as a drawable, which leaves those out.
+    void drawWhole(sf::RenderTarget& target, sf::RenderStates states) const;
+
 private:
     void draw(sf::RenderTarget& target, sf::RenderStates states) const override;
 
+    /// Keeps the quads that show something: the empty cells of a level, which
+    /// show a transparent pixel, are most of the map.
+    void collectShownQuads(const sf::Image& image);
+
     sf::VertexArray vertices;
+    sf::VertexArray shownVertices{sf::Quads};
     sf::Texture tileset;
     sf::Vector2u tileSize;
     unsigned width = 0;

@@ -5,7 +5,10 @@
 #include "resources/TextureCache.hpp"
 #include "world/Parallax.hpp"
 
+#include <SFML/OpenGL.hpp>
+
 #include <array>
+#include <cmath>
 #include <iostream>
 #include <unordered_map>
 
@@ -24,6 +27,10 @@ constexpr float spawnScale = 2.f;
 constexpr float cameraLead = 200.f;
 constexpr float cameraEase = 0.1f;
 constexpr int layerCopies = 4;
+// Clipping the forest to another rectangle costs about as much as filling
+// this many pixels with it (measured with Mesa drawing in software, where
+// every pixel counts).
+constexpr double patchCost = 34000.0;
 
 struct Layer
 {
@@ -113,7 +120,8 @@ void World::loadBackground()
     std::vector<sf::Image> images;
     for (const sf::Texture* texture : textures)
         images.push_back(texture->copyToImage());
-    layerCoverage = LayerCoverage::analyse(images, windowSize.y);
+    layerCoverage = LayerCoverage::analyse(images, windowSize, patchCost);
+    forestFillsView = LayerCoverage::fillsWindow(images, windowSize.y);
 }
 
 void World::addEntity(std::unique_ptr<Entity> entity)
@@ -168,52 +176,75 @@ std::vector<float> World::layerCopyPositions(std::size_t index) const
 
 void World::drawLayers(sf::RenderTarget& target)
 {
-    // Each copy of a layer draws only its cells that can show, through the
-    // same transform as the whole sprite, so every pixel it draws is the one
-    // the whole sprite would draw. Copies beside the view are skipped.
+    // Each copy of a layer is drawn whole, exactly as renderStraightforward
+    // draws it, but clipped to the layer's patches: the same pixels wherever
+    // the layer can show, no filling elsewhere. The patches were worked out
+    // for a window of this world's size seen through its camera; a window
+    // stretched by its frame gets the straightforward drawing.
+    if (target.getSize() != windowSize || !target.setActive(true))
+    {
+        drawWholeLayers(target);
+        return;
+    }
     const float viewLeft = camera.getCenter().x - camera.getSize().x * 0.5f;
     const float viewRight = viewLeft + camera.getSize().x;
+    glEnable(GL_SCISSOR_TEST);
     for (std::size_t i = 0; i < layers.size() && i < layerCoverage.size(); ++i)
     {
         if (layers[i].getTexture() == nullptr)
             continue;
         const float start = layerStart(i);
         const float width = layerWidth(i);
+        const float columnWidth = layers[i].getScale().x;
+        std::vector<float> shown;
         for (int copy = 0; copy < layerCopies; ++copy)
         {
             const float x = start + static_cast<float>(copy) * width;
-            if (x >= viewRight || x + width <= viewLeft)
-                continue;
-            layers[i].setPosition(x, 0.f);
-            sf::RenderStates states(sf::BlendNone, layers[i].getTransform(), layers[i].getTexture(),
-                                    nullptr);
-            target.draw(layerCoverage[i].getOpaque(), states);
-            states.blendMode = sf::BlendAlpha;
-            target.draw(layerCoverage[i].getTranslucent(), states);
+            if (x < viewRight && x + width > viewLeft)
+                shown.push_back(x);
+        }
+
+        for (const LayerCoverage::Patch& patch : layerCoverage[i].getPatches())
+        {
+            const sf::BlendMode blend = patch.opaque ? sf::BlendNone : sf::BlendAlpha;
+            // A patch across the whole image is one scissor for every copy.
+            if (patch.fullWidth)
+                clipTo(target, 0, patch.top, static_cast<int>(windowSize.x), patch.bottom);
+            for (const float x : shown)
+            {
+                layers[i].setPosition(x, 0.f);
+                if (!patch.fullWidth)
+                {
+                    // A little wider than the columns: rounding at the edges
+                    // must not lose a pixel; more of the layer changes nothing.
+                    const float left = x + static_cast<float>(patch.left) * columnWidth - viewLeft;
+                    const float right =
+                        x + static_cast<float>(patch.right) * columnWidth - viewLeft;
+                    if (!clipTo(target, static_cast<int>(std::floor(left)) - 2, patch.top,
+                                static_cast<int>(std::ceil(right)) + 2, patch.bottom))
+                        continue;
+                }
+                target.draw(layers[i], blend);
+            }
         }
     }
+    glDisable(GL_SCISSOR_TEST);
 }
 
-void World::drawLevelAndCharacters(sf::RenderTarget& target) const
+bool World::clipTo(const sf::RenderTarget& target, int left, int top, int right, int bottom) const
 {
-    target.draw(tileMap);
-    for (const auto& entity : entities)
-        entity->draw(target);
+    const sf::Vector2u size = target.getSize();
+    left = std::max(left, 0);
+    right = std::min(right, static_cast<int>(size.x));
+    if (right <= left || bottom <= top)
+        return false;
+    // The scissor counts rows from the bottom of the target.
+    glScissor(left, static_cast<int>(size.y) - bottom, right - left, bottom - top);
+    return true;
 }
 
-void World::render(sf::RenderTarget& target)
+void World::drawWholeLayers(sf::RenderTarget& target) const
 {
-    target.clear(backgroundColor);
-    target.setView(camera);
-    drawLayers(target);
-    drawLevelAndCharacters(target);
-    target.setView(target.getDefaultView());
-}
-
-void World::renderWhole(sf::RenderTarget& target) const
-{
-    target.clear(backgroundColor);
-    target.setView(camera);
     for (std::size_t i = 0; i < layers.size(); ++i)
     {
         if (layers[i].getTexture() == nullptr)
@@ -225,6 +256,33 @@ void World::renderWhole(sf::RenderTarget& target) const
             target.draw(layer);
         }
     }
-    drawLevelAndCharacters(target);
+}
+
+void World::drawCharacters(sf::RenderTarget& target) const
+{
+    for (const auto& entity : entities)
+        entity->draw(target);
+}
+
+void World::render(sf::RenderTarget& target)
+{
+    // Where the forest's opaque rows fill the whole view, nothing of the
+    // clearing colour would show.
+    if (!forestFillsView)
+        target.clear(backgroundColor);
+    target.setView(camera);
+    drawLayers(target);
+    target.draw(tileMap);
+    drawCharacters(target);
+    target.setView(target.getDefaultView());
+}
+
+void World::renderStraightforward(sf::RenderTarget& target) const
+{
+    target.clear(backgroundColor);
+    target.setView(camera);
+    drawWholeLayers(target);
+    tileMap.drawWhole(target, sf::RenderStates::Default);
+    drawCharacters(target);
     target.setView(target.getDefaultView());
 }

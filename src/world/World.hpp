@@ -49,12 +49,12 @@ public:
 
     /// Draws the forest, the level and the characters through the camera, then
     /// restores the target's default view. The forest is drawn only where it
-    /// can show; the picture is the one renderWhole draws.
+    /// can show; the picture is the one renderStraightforward draws.
     void render(sf::RenderTarget& target);
 
     /// The same picture drawn the plain way: every forest layer whole, in four
     /// copies side by side. What render is checked against.
-    void renderWhole(sf::RenderTarget& target) const;
+    void renderStraightforward(sf::RenderTarget& target) const;
 
     const std::vector<std::unique_ptr<Entity>>& getEntities() const { return entities; }
     const TileMap& getTileMap() const { return tileMap; }
@@ -73,7 +73,12 @@ private:
     float layerStart(std::size_t index) const;
 
     void drawLayers(sf::RenderTarget& target);
-    void drawLevelAndCharacters(sf::RenderTarget& target) const;
+    void drawWholeLayers(sf::RenderTarget& target) const;
+
+    /// Clips drawing to window pixels [left, right) x [top, bottom); false when
+    /// nothing of that lies in the target.
+    bool clipTo(const sf::RenderTarget& target, int left, int top, int right, int bottom) const;
+    void drawCharacters(sf::RenderTarget& target) const;
 
     sf::Vector2u windowSize;
     const Input& input;
@@ -84,4 +89,5 @@ private:
     std::vector<sf::Sprite> layers;
     std::vector<float> layerFactors;
     std::vector<LayerCoverage> layerCoverage;
+    bool forestFillsView = false;
 };

@@ -6,6 +6,8 @@
 #include "support/ScratchDirectory.hpp"
 #include "world/Parallax.hpp"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <gtest/gtest.h>
 
 namespace
@@ -167,3 +169,57 @@ TEST(World, BackgroundIsFourStretchedLayersHoweverOftenItIsLoaded)
     }
     EXPECT_EQ(world.layerCopyPositions(0), (std::vector<float>{-1190, -390, 410, 1210}));
 }
+
+namespace
+{
+/// The largest difference of any colour channel between two pictures.
+int largestDifference(const sf::Image& a, const sf::Image& b)
+{
+    const sf::Uint8* p = a.getPixelsPtr();
+    const sf::Uint8* q = b.getPixelsPtr();
+    int largest = 0;
+    for (std::size_t i = 0; i < std::size_t{a.getSize().x} * a.getSize().y * 4; ++i)
+        largest = std::max(largest, std::abs(p[i] - q[i]));
+    return largest;
+}
+
+class WorldPicture : public testing::TestWithParam<sf::Vector2u>
+{
+};
+} // namespace
+
+TEST_P(WorldPicture, FastDrawingShowsExactlyTheStraightforwardPicture)
+{
+    const sf::Vector2u size = GetParam();
+    ScratchDirectory dir;
+    ScriptedInput keys;
+    World world(size, keys);
+    world.build(size);
+    world.loadBackground();
+    sf::RenderTexture fast;
+    sf::RenderTexture plain;
+    ASSERT_TRUE(fast.create(size.x, size.y));
+    ASSERT_TRUE(plain.create(size.x, size.y));
+
+    // Run right and jump, far past the end of the level, and look now and then.
+    keys.setKey(sf::Keyboard::D, true);
+    for (int frame = 0; frame < 240; ++frame)
+    {
+        keys.setKey(sf::Keyboard::Space, frame % 50 < 5);
+        world.update(1.f / 60.f);
+        if (frame % 20 != 0)
+            continue;
+        fast.clear(sf::Color::Magenta);
+        world.render(fast);
+        fast.display();
+        plain.clear(sf::Color::Magenta);
+        world.renderStraightforward(plain);
+        plain.display();
+        ASSERT_EQ(
+            largestDifference(fast.getTexture().copyToImage(), plain.getTexture().copyToImage()), 0)
+            << "frame " << frame;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, WorldPicture,
+                         testing::Values(sf::Vector2u(800, 600), sf::Vector2u(1366, 768)));
