@@ -43,3 +43,13 @@ leave_through_exit() {
 game_errors() {
     grep -v -e '^Setting vertical sync not supported' "$RUN/stderr" || true
 }
+
+# From the menu of an 800x600 window, opens the settings and picks 1280x720:
+# "Настройки" at (300, 300), the resolution box at (300, 150), 200 x 40, and
+# the list's first entry, "1280x720", 180 px from the top.
+pick_1280x720() {
+    wr_click_menu settings
+    wr_click 400 170
+    wr_click 400 195
+    wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
+}

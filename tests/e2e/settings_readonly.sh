@@ -20,10 +20,7 @@ fi
 wr_launch "$RUN" "${as_other[@]}"
 wr_wait_window 800 600 || fail "no window"
 sleep 0.5
-wr_click_menu settings
-wr_click 400 170
-wr_click 400 195
-wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
+pick_1280x720
 chmod u+w "$RUN"
 [ "$(sha256sum <"$RUN/settings.cfg")" = "$before" ] || fail "settings.cfg changed"
 [ ! -e "$RUN/settings.cfg.tmp" ] || fail "a temporary file was left behind"

@@ -7,12 +7,7 @@ wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
 sleep 0.5
 
-# "Настройки" at (300, 300); the resolution box at (300, 150), 200 x 40; the
-# list's first entry, "1280x720", 180 px from the top.
-wr_click_menu settings
-wr_click 400 170
-wr_click 400 195
-wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
+pick_1280x720
 [ "$(cat "$RUN/settings.cfg")" = "$(printf 'width=1280\nheight=720\nfullscreen=0')" ] ||
     fail "settings.cfg holds: $(cat "$RUN/settings.cfg")"
 

@@ -1,6 +1,4 @@
-#include "app/ScriptedInput.hpp"
-#include "support/ScratchDirectory.hpp"
-#include "world/World.hpp"
+#include "support/PlayableWorld.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -70,10 +68,6 @@ Contrast contrastOf(World& world, sf::RenderTexture& target, std::size_t charact
     return {share(3.0), share(1.5)};
 }
 
-} // namespace
-
-namespace
-{
 class CharacterContrast : public testing::TestWithParam<sf::Vector2u>
 {
 };
@@ -86,16 +80,13 @@ class CharacterContrast : public testing::TestWithParam<sf::Vector2u>
 TEST_P(CharacterContrast, HeroAndSkeletonStandOutFromTheForest)
 {
     const sf::Vector2u size = GetParam();
-    ScratchDirectory dir;
-    ScriptedInput keys;
-    World world(size, keys);
-    world.build(size);
-    world.loadBackground();
+    PlayableWorld playable(size);
+    World& world = playable.world;
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(size.x, size.y));
 
     // Run a little way and look at the hero and the skeleton, several times.
-    keys.setKey(sf::Keyboard::D, true);
+    playable.keys.setKey(sf::Keyboard::D, true);
     for (int look = 0; look < 4; ++look)
     {
         for (int frame = 0; frame < 25; ++frame)

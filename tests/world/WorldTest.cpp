@@ -3,6 +3,7 @@
 #include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
+#include "support/PlayableWorld.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/Parallax.hpp"
 
@@ -191,11 +192,9 @@ class WorldPicture : public testing::TestWithParam<sf::Vector2u>
 TEST_P(WorldPicture, FastDrawingShowsExactlyTheStraightforwardPicture)
 {
     const sf::Vector2u size = GetParam();
-    ScratchDirectory dir;
-    ScriptedInput keys;
-    World world(size, keys);
-    world.build(size);
-    world.loadBackground();
+    PlayableWorld playable(size);
+    World& world = playable.world;
+    ScriptedInput& keys = playable.keys;
     sf::RenderTexture fast;
     sf::RenderTexture plain;
     ASSERT_TRUE(fast.create(size.x, size.y));
