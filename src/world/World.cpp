@@ -196,22 +196,25 @@ void World::drawLayers(sf::RenderTarget& target)
         const float start = layerStart(i);
         const float width = layerWidth(i);
         const float columnWidth = layers[i].getScale().x;
-        std::vector<float> shown;
+        std::array<float, layerCopies> shown{};
+        std::size_t shownCount = 0;
         for (int copy = 0; copy < layerCopies; ++copy)
         {
             const float x = start + static_cast<float>(copy) * width;
             if (x < viewRight && x + width > viewLeft)
-                shown.push_back(x);
+                shown[shownCount++] = x;
         }
 
         for (const LayerCoverage::Patch& patch : layerCoverage[i].getPatches())
         {
             const sf::BlendMode blend = patch.opaque ? sf::BlendNone : sf::BlendAlpha;
             // A patch across the whole image is one scissor for every copy.
-            if (patch.fullWidth)
-                clipTo(target, 0, patch.top, static_cast<int>(windowSize.x), patch.bottom);
-            for (const float x : shown)
+            if (patch.fullWidth &&
+                !clipTo(target, 0, patch.top, static_cast<int>(windowSize.x), patch.bottom))
+                continue;
+            for (std::size_t copy = 0; copy < shownCount; ++copy)
             {
+                const float x = shown[copy];
                 layers[i].setPosition(x, 0.f);
                 if (!patch.fullWidth)
                 {
