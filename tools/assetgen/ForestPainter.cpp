@@ -247,6 +247,19 @@ void ForestPainter::rimLight(Canvas& canvas, const Tones& tones)
         canvas.plot(p.x, p.y, tones.rim);
 }
 
+std::vector<float> ForestPainter::fillRidge(Canvas& canvas, Rng& rng, int waves, float roughness,
+                                            float base, float swing, sf::Color body)
+{
+    std::vector<float> ridge = wrappedWave(rng, waves, roughness);
+    for (int x = 0; x < width; ++x)
+    {
+        ridge[static_cast<std::size_t>(x)] = base + swing * ridge[static_cast<std::size_t>(x)];
+        for (int y = px(ridge[static_cast<std::size_t>(x)]); y < height; ++y)
+            canvas.plot(x, y, body);
+    }
+    return ridge;
+}
+
 sf::Image ForestPainter::farTrees() const
 {
     sf::Image image = blank();
@@ -254,12 +267,9 @@ sf::Image ForestPainter::farTrees() const
     Rng rng(seed ^ 0xFA2ull);
     const Tones tones{{84, 64, 132}, {112, 90, 160}, {128, 104, 170}};
 
-    const std::vector<float> ridge = wrappedWave(rng, 5, 0.6f);
+    const std::vector<float> ridge = fillRidge(canvas, rng, 5, 0.6f, 190.0f, 8.0f, tones.body);
     const auto ground = [&ridge](float x)
-    { return 190.0f + 8.0f * ridge[static_cast<std::size_t>((px(x) % width + width) % width)]; };
-    for (int x = 0; x < width; ++x)
-        for (int y = px(ground(static_cast<float>(x))); y < height; ++y)
-            canvas.plot(x, y, tones.body);
+    { return ridge[static_cast<std::size_t>((px(x) % width + width) % width)]; };
 
     constexpr int count = 44;
     for (int i = 0; i < count; ++i)
@@ -280,12 +290,9 @@ sf::Image ForestPainter::midTrees() const
     Rng rng(seed ^ 0x31Dull);
     const Tones tones{{44, 32, 86}, {72, 56, 126}, {66, 50, 112}};
 
-    const std::vector<float> ridge = wrappedWave(rng, 4, 0.55f);
+    const std::vector<float> ridge = fillRidge(canvas, rng, 4, 0.55f, 224.0f, 6.0f, tones.body);
     const auto ground = [&ridge](float x)
-    { return 224.0f + 6.0f * ridge[static_cast<std::size_t>((px(x) % width + width) % width)]; };
-    for (int x = 0; x < width; ++x)
-        for (int y = px(ground(static_cast<float>(x))); y < height; ++y)
-            canvas.plot(x, y, tones.body);
+    { return ridge[static_cast<std::size_t>((px(x) % width + width) % width)]; };
 
     // Twelve slots across the width, each holding a tall pine, a dead tree or a
     // broadleaf, so the spacing stays even without a visible pattern.

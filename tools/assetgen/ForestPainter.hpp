@@ -50,6 +50,11 @@ private:
     /// whole number of times, so the last column runs into the first.
     static std::vector<float> wrappedWave(Rng& rng, int waves, float roughness);
 
+    /// Fills the ground below a rolling ridge, `base` give or take `swing`,
+    /// that meets itself across the sides; the ridge's height in each column.
+    static std::vector<float> fillRidge(Canvas& canvas, Rng& rng, int waves, float roughness,
+                                        float base, float swing, sf::Color body);
+
     static void conifer(Canvas& canvas, Rng& rng, float x, float base, float tall, float wide,
                         const Tones& tones);
     static void branch(Canvas& canvas, Rng& rng, sf::Vector2f from, float angle, float length,
