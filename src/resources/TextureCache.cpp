@@ -19,3 +19,8 @@ bool TextureCache::contains(const std::string& path)
 {
     return textures.count(path) != 0;
 }
+
+void TextureCache::clear()
+{
+    textures.clear();
+}

@@ -19,6 +19,11 @@ public:
     /// Whether a texture is stored under exactly this path.
     static bool contains(const std::string& path);
 
+    /// Forgets every texture, so the next request for any path reads its file
+    /// again. Every reference handed out dangles afterwards: only code that
+    /// holds none may call it (a test that needs a cache of its own).
+    static void clear();
+
 private:
     // Keyed by the path exactly as the caller spelled it. Node-based, so a
     // stored texture never moves.

@@ -71,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"width=-0\n", {800, 600, false}},
                     ReadCase{"width=99999999999\nheight=4294968096\n", {800, 600, false}},
                     ReadCase{"width=16385\nheight=16384\n", {800, 16384, false}},
+                    ReadCase{"width=16384\nheight=16385\n", {16384, 600, false}},
+                    ReadCase{"width=1\nheight=1\n", {1, 1, false}},
                     ReadCase{"width=0x500\n", {800, 600, false}},
                     ReadCase{"width=1280\nwidth=oops\n", {1280, 600, false}}));
 
