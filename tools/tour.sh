@@ -23,12 +23,13 @@ echo "$shots/menu.png"
 # "Настройки" sits 100 px left of the centre, at its height; the resolution box
 # 100 px left of the centre, 150 px from the top. Nothing is applied here.
 wr_click_menu settings
+wr_wait_settings 10
 wr_click 400 170
-sleep 0.3
+wr_await 10 wr_shows_list
 wr_screenshot "$shots/settings.png"
 echo "$shots/settings.png"
 wr_tap_key Escape
-sleep 0.3
+wr_wait_menu 10
 
 # Play: run, and jump until a picture catches the hero in the air while the
 # skeleton walks in (closing on the hero, where between its attacks it would
@@ -70,7 +71,7 @@ for attempt in 1 2 3 4 5 6 7 8 9 10 11 12; do
 done
 echo "$shots/play.png"
 wr_tap_key Escape
-sleep 0.5
+wr_wait_menu 10
 
 # "Выход": its left edge sits 70 px left of the centre, its top 100 px below it.
 wr_click_menu exit

@@ -120,35 +120,67 @@ wr_click_menu() {
     esac
 }
 
+# Whether the window shows, right now, at least $1 pixels within $9 of colour
+# ($6, $7, $8) in the rectangle ($2, $3, $4, $5).
+wr_shows() {
+    local minimum=$1 dump count=0
+    shift
+    dump=$(mktemp --suffix=.xwd "${TMPDIR:-/tmp}/woodrun-look.XXXXXX")
+    if xwd -silent -id "$WR_WINDOW" >"$dump" 2>/dev/null; then
+        count=$("$WOODRUN_SHOT" count "$dump" "$@" 2>/dev/null || echo 0)
+    fi
+    rm -f "$dump"
+    [ "$count" -ge "$minimum" ]
+}
+
+# Waits up to $1 seconds until the command that follows succeeds: the game's
+# answer to an action, never assumed to have come by a given time.
+wr_await() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Waits up to $1 seconds until the window shows at least $2 pixels within $10
 # of colour ($7, $8, $9) in the rectangle ($3, $4, $5, $6).
 wr_wait_pixels() {
-    local deadline=$((SECONDS + $1)) minimum=$2 shot
-    shift 2
-    shot=$(mktemp --suffix=.png "${TMPDIR:-/tmp}/woodrun-wait.XXXXXX")
-    while [ $SECONDS -lt "$deadline" ]; do
-        if wr_screenshot "$shot" 2>/dev/null &&
-            [ "$("$WOODRUN_SHOT" count "$shot" "$@" 2>/dev/null || echo 0)" -ge "$minimum" ]; then
-            rm -f "$shot"
-            return 0
-        fi
-        sleep 0.2
-    done
-    rm -f "$shot"
-    return 1
+    local seconds=$1
+    shift
+    wr_await "$seconds" wr_shows "$@"
 }
 
-# Waits up to $1 seconds for the main menu's cyan heading.
-wr_wait_menu() {
-    wr_wait_pixels "$1" 500 0 40 "$(wr_window_size | cut -dx -f1)" 100 0 255 255 40
+wr_window_width() { wr_window_size | cut -dx -f1; }
+wr_window_height() { wr_window_size | cut -dx -f2; }
+
+# Whether the main menu shows: its cyan heading.
+wr_shows_menu() {
+    wr_shows 500 0 40 "$(wr_window_width)" 100 0 255 255 40
 }
 
-# Waits up to $1 seconds for the play screen's ground row (its grass).
-wr_wait_play() {
-    local height
-    height=$(wr_window_size | cut -dx -f2)
-    wr_wait_pixels "$1" 1000 0 $((height - 72)) "$(wr_window_size | cut -dx -f1)" 72 56 128 110 12
+# Whether the settings screen shows: the grey of its resolution box, 200 x 40,
+# 100 px left of the centre and 150 px from the top.
+wr_shows_settings() {
+    wr_shows 3000 $(($(wr_window_width) / 2 - 100)) 150 200 40 70 70 70 4
 }
+
+# Whether the settings screen's resolution list is open: its blue-grey
+# background, 220 x 150, 110 px left of the centre and 180 px from the top.
+wr_shows_list() {
+    wr_shows 3000 $(($(wr_window_width) / 2 - 110)) 180 220 150 50 50 80 4
+}
+
+# Whether the play screen shows: the grass of its ground row.
+wr_shows_play() {
+    wr_shows 1000 0 $(($(wr_window_height) - 72)) "$(wr_window_width)" 72 56 128 110 12
+}
+
+# Wait up to $1 seconds for a screen.
+wr_wait_menu() { wr_await "$1" wr_shows_menu; }
+wr_wait_settings() { wr_await "$1" wr_shows_settings; }
+wr_wait_play() { wr_await "$1" wr_shows_play; }
 
 # Asks the game's window to close, as a window manager's close button does.
 wr_close() {

@@ -49,7 +49,9 @@ game_errors() {
 # the list's first entry, "1280x720", 180 px from the top.
 pick_1280x720() {
     wr_click_menu settings
+    wr_wait_settings 10 || fail "the settings screen did not open"
     wr_click 400 170
+    wr_await 10 wr_shows_list || fail "the resolution list did not open"
     wr_click 400 195
     wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
 }

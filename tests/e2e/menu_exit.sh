@@ -4,19 +4,13 @@ source "$(dirname "$0")/common.sh"
 
 wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
-sleep 1.5
-
-# "Выход" sits at (330, 400); the heading is cyan.
+wr_wait_menu 10 || fail "the cyan heading is missing"
+# White shapes fall in above the heading, at their opacities over the background.
+wr_wait_pixels 10 20 0 0 800 40 220 220 225 40 || fail "no falling shapes behind the menu"
+# "Выход" sits at (330, 400).
 wr_point 380 425
-sleep 0.3
-wr_screenshot "$RUN/menu.png"
-cyan=$(count_pixels "$RUN/menu.png" 0 40 800 100 0 255 255 40)
-[ "$cyan" -gt 500 ] || fail "the cyan heading is missing ($cyan pixels)"
-# White shapes fall above the heading, at their opacities over the background.
-shapes=$(count_pixels "$RUN/menu.png" 0 0 800 40 220 220 225 40)
-[ "$shapes" -gt 20 ] || fail "no falling shapes behind the menu ($shapes pixels)"
-green=$(count_pixels "$RUN/menu.png" 320 395 200 60 0 255 0 40)
-[ "$green" -gt 100 ] || fail "the exit item does not light up under the mouse ($green pixels)"
+wr_wait_pixels 10 100 320 395 200 60 0 255 0 40 ||
+    fail "the exit item does not light up under the mouse"
 
 leave_through_exit
 grep -q -E '^FPS: [0-9]+$' "$RUN/stdout" || fail "no FPS line on standard output"

@@ -41,11 +41,15 @@ rm "$RUN/$tileset"
 rm -f "$RUN/stderr"
 wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window without the tileset"
+wr_wait_menu 10 || fail "no menu without the tileset"
 wr_click_menu play
-sleep 1
+# No ground row shows without its tiles: the menu's going tells that play began.
+menu_gone() { ! wr_shows_menu; }
+wr_await 20 menu_gone || fail "play did not begin without the tileset"
+sleep 0.5
 kill -0 "$WR_PID" 2>/dev/null || fail "play ended without the tileset"
 wr_tap_key Escape
-sleep 0.5
+wr_wait_menu 10 || fail "Escape did not bring the menu back without the tileset"
 wr_click_menu exit
 wr_wait_exit 10
 [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS without the tileset"

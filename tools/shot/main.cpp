@@ -7,13 +7,15 @@
 //
 // count prints how many pixels of the rectangle lie within `tolerance` of the
 // colour in every channel; box prints the bounding box of those pixels as
-// "left top right bottom count", or "none".
+// "left top right bottom count", or "none". The image is a PNG, or a window
+// dump when its name ends in .xwd (quicker for tests that look again and again).
 #include "shot/XwdReader.hpp"
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,23 +28,39 @@ int usage()
     return 2;
 }
 
+std::optional<sf::Image> readDump(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string error;
+    auto image = XwdReader::read(in, error);
+    if (!image)
+        std::cerr << path << ": " << error << '\n';
+    return image;
+}
+
 int toPng(const std::string& input, const std::string& output)
 {
-    std::ifstream in(input, std::ios::binary);
-    std::string error;
-    const auto image = XwdReader::read(in, error);
-    if (!image)
-    {
-        std::cerr << input << ": " << error << '\n';
-        return 1;
-    }
-    return image->saveToFile(output) ? 0 : 1;
+    const auto image = readDump(input);
+    return image && image->saveToFile(output) ? 0 : 1;
+}
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 int scan(const std::string& command, const std::vector<std::string>& args)
 {
     sf::Image image;
-    if (!image.loadFromFile(args[0]))
+    if (endsWith(args[0], ".xwd"))
+    {
+        auto dump = readDump(args[0]);
+        if (!dump)
+            return 1;
+        image = std::move(*dump);
+    }
+    else if (!image.loadFromFile(args[0]))
         return 1;
     std::vector<long> n;
     for (std::size_t i = 1; i < args.size(); ++i)
