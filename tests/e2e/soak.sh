@@ -6,6 +6,11 @@
 # error holds only expected lines. SOAK_SECONDS sets the length (60 s),
 # SOAK_SEED the input stream, SOAK_MEMORY=0 skips the memory check (for
 # sanitizer builds, whose allocator keeps freed memory on purpose).
+#
+# The script never takes an answer for granted: after every action that changes
+# the screen or the settings it waits, within a time limit, until the window
+# (or settings.cfg) shows the game's answer, so a slow frame cannot make it
+# read the state from before the action.
 source "$(dirname "$0")/common.sh"
 
 seconds=${SOAK_SECONDS:-60}
@@ -59,35 +64,124 @@ check_file() {
 
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$WR_PID/status" 2>/dev/null; }
 
+# Waits for the game's answer, the command that follows; fails after 15 s.
+await() {
+    wr_await 15 "$@" || fail "no answer from the game: $* (on the $screen screen, action $actions)"
+}
+
+# The settings the game last applied, "width height fullscreen": what
+# settings.cfg says, or the defaults while there is no file. Read only when
+# every earlier change has been answered.
+applied_settings() {
+    local w=800 h=600 f=0
+    if [ -e "$RUN/settings.cfg" ]; then
+        w=$(sed -n 's/^width=//p' "$RUN/settings.cfg")
+        h=$(sed -n 's/^height=//p' "$RUN/settings.cfg")
+        f=$(sed -n 's/^fullscreen=//p' "$RUN/settings.cfg")
+    fi
+    echo "$w $h $f"
+}
+
+settings_say() { [ "$(cat "$RUN/settings.cfg" 2>/dev/null)" = "$1" ]; }
+
+# After a pick or a toggle the game saves $1 ("width height fullscreen") and
+# makes its window again: windowed at that size, or full screen at the
+# desktop's. Waits for both, then for the settings screen in the new window.
+settings_applied() {
+    local w h f old=$WR_WINDOW
+    read -r w h f <<<"$1"
+    await settings_say "$(printf 'width=%s\nheight=%s\nfullscreen=%s' "$w" "$h" "$f")"
+    check_file
+    [ "$f" = 1 ] && { w=1920 h=1080; }
+    # The old window goes only after the file is written: wait for a new one.
+    local deadline=$((SECONDS + 15))
+    until wr_wait_window "$w" "$h" && [ "$WR_WINDOW" != "$old" ]; do
+        [ $SECONDS -lt $deadline ] ||
+            fail "no new ${w}x${h} window for $1 (the window is $(wr_window_size))"
+        sleep 0.05
+    done
+    size="$w $h"
+    applied=$((applied + 1))
+    await wr_shows_settings
+}
+
+# The list opens or closes with a click on the resolution box.
+toggle_list() {
+    local cx=$(($1 / 2))
+    click "$cx" 170
+    list_open=$((1 - list_open))
+    if [ $list_open -eq 1 ]; then await wr_shows_list; else await list_closed; fi
+}
+list_closed() { ! wr_shows_list; }
+
+# The full-screen switch, 100 px left of the centre, 240 px from the top.
+toggle_fullscreen() {
+    local w h f
+    read -r w h f <<<"$(applied_settings)"
+    click $(($1 / 2 - 100)) 240
+    trace "toggle full screen from $w $h $f"
+    settings_applied "$w $h $((1 - f))"
+}
+
+# Picks preset $2 (0 to 3) from the open list in a window $1 wide; a preset
+# that is already the applied resolution changes nothing.
+pick() {
+    local presets=("1280 720" "1366 768" "1600 900" "1920 1080") w h f
+    read -r w h f <<<"$(applied_settings)"
+    click $(($1 / 2)) $((195 + 30 * $2))
+    trace "pick ${presets[$2]} at $size"
+    list_open=0
+    # A new resolution makes the window again, with the list closed.
+    [ "${presets[$2]}" = "$w $h" ] || settings_applied "${presets[$2]} $f"
+    await list_closed
+}
+
+# Leaves the settings screen for the menu by $1: Escape, back or apply.
+leave_settings() {
+    local w h
+    read -r w h <<<"$size"
+    # The open list covers "Применить", and Escape would only close it.
+    [ $list_open -eq 1 ] && toggle_list "$w"
+    case $1 in
+        escape) xdotool key Escape ;;
+        back) click 100 $((h - 85)) ;;  # "Назад (Esc)"
+        apply) click $((w / 2)) 325 ;;  # "Применить"
+    esac
+    screen=menu
+    changes=$((changes + 1))
+    await wr_shows_menu
+}
+
+enter_settings() {
+    click_item settings "$@"
+    screen=settings list_open=0
+    changes=$((changes + 1))
+    await wr_shows_settings
+}
+
 # Brings the game to one fixed state, the menu in a 1920x1080 window, and
 # sets SETTLED_RSS to its resident memory there: memory depends on the
 # window's size and the screen shown, so only such readings compare. (Call it
 # directly, not in $(...): it changes what the script knows of the window.)
 settled_rss() {
-    local w h cx
-    [ "$screen" = play ] && { xdotool key Escape; sleep 0.3; screen=menu; }
-    read -r w h <<<"$size"
-    if [ "$screen" = menu ]; then
-        click_item settings "$w" "$h"
-        screen=settings list_open=0
-        sleep 0.3
+    local w h
+    if [ "$screen" = play ]; then
+        xdotool key Escape
+        screen=menu
+        await wr_shows_menu
     fi
-    cx=$((w / 2))
-    if grep -q '^fullscreen=1$' "$RUN/settings.cfg" 2>/dev/null; then
-        [ $list_open -eq 1 ] && { click "$cx" 170; list_open=0; }
-        click $((cx - 100)) 240
-        window_remade "$(sed -n 's/^width=//p' "$RUN/settings.cfg") $(sed -n 's/^height=//p' "$RUN/settings.cfg")"
+    read -r w h <<<"$size"
+    [ "$screen" = menu ] && enter_settings "$w" "$h"
+    if [ "$(applied_settings | cut -d' ' -f3)" = 1 ]; then
+        [ $list_open -eq 1 ] && toggle_list "$w"
+        toggle_fullscreen "$w"
         read -r w h <<<"$size"
-        cx=$((w / 2))
     fi
     if [ "$size" != "1920 1080" ]; then
-        [ $list_open -eq 0 ] && click "$cx" 170
-        click "$cx" $((195 + 30 * 3))
-        list_open=0
-        window_remade "1920 1080"
+        [ $list_open -eq 0 ] && toggle_list "$w"
+        pick "$w" 3
     fi
-    xdotool key Escape
-    screen=menu
+    leave_settings escape
     sleep 1.5
     SETTLED_RSS=$(rss)
 }
@@ -129,84 +223,39 @@ ended() {
 
 alive() { kill -0 "$WR_PID" 2>/dev/null || fail "the game died (on the $screen screen, action $actions)"; }
 
-# After a pick or a toggle the window is made again, at the new size.
-window_remade() {
-    sleep 0.3
-    check_file
-    local w h
-    read -r w h <<<"$1"
-    wr_wait_window "$w" "$h" || fail "the window did not become ${w}x${h} (it is $(wr_window_size))"
-    size="$w $h"
-    applied=$((applied + 1))
-}
-
 on_menu() {
     local w h
     read -r w h <<<"$size"
     local roll=$((RANDOM % 20))
     if [ $roll -lt 9 ]; then
-        click_item play "$w" "$h" && screen=play
+        click_item play "$w" "$h"
+        screen=play
         changes=$((changes + 1))
-        sleep 0.2
+        await wr_shows_play
     elif [ $roll -lt 17 ]; then
-        click_item settings "$w" "$h" && screen=settings list_open=0
-        changes=$((changes + 1))
+        enter_settings "$w" "$h"
     else
         xdotool mousemove --window "$WR_WINDOW" $((RANDOM % w)) $((RANDOM % h))
     fi
 }
 
 on_settings() {
-    local w h cx
+    local w h
     read -r w h <<<"$size"
-    cx=$((w / 2))
     local roll=$((RANDOM % 20))
     if [ $list_open -eq 1 ] && [ $roll -lt 8 ]; then
-        local option=$((RANDOM % 4))
-        local presets=("1280 720" "1366 768" "1600 900" "1920 1080")
-        click "$cx" $((195 + 30 * option))
-        trace "pick ${presets[$option]} at $size"
-        list_open=0
-        local fullscreen=0
-        grep -q '^fullscreen=1$' "$RUN/settings.cfg" 2>/dev/null && fullscreen=1
-        if [ "${presets[$option]}" != "$size" ] && [ $fullscreen -eq 0 ]; then
-            window_remade "${presets[$option]}"
-        elif [ $fullscreen -eq 1 ]; then
-            sleep 0.5
-            check_file
-            applied=$((applied + 1))
-            wr_wait_window 1920 1080 || fail "the full-screen window went away"
-        fi
+        pick "$w" $((RANDOM % 4))
     elif [ $roll -lt 11 ]; then
-        click "$cx" 170
-        list_open=$((1 - list_open))
+        toggle_list "$w"
         trace "list open: $list_open"
     elif [ $roll -lt 13 ] && [ $list_open -eq 0 ]; then
-        # The full-screen switch: the window becomes the desktop, or goes back.
-        click $((cx - 100)) 240
-        trace "toggle full screen: $(tr '\n' ' ' <"$RUN/settings.cfg" 2>/dev/null)"
-        if grep -q '^fullscreen=1$' "$RUN/settings.cfg" 2>/dev/null; then
-            window_remade "1920 1080"
-        else
-            window_remade "$(sed -n 's/^width=//p' "$RUN/settings.cfg") $(sed -n 's/^height=//p' "$RUN/settings.cfg")"
-        fi
+        toggle_fullscreen "$w"
     elif [ $roll -lt 16 ]; then
-        xdotool key Escape
-        sleep 0.05
-        screen=menu
-        changes=$((changes + 1))
+        leave_settings escape
     elif [ $roll -lt 18 ]; then
-        click 100 $((h - 85)) # "Назад (Esc)"
-        screen=menu
-        changes=$((changes + 1))
+        leave_settings back
     else
-        if [ $list_open -eq 1 ]; then
-            click "$cx" 170 # close the list first: it covers "Применить"
-            list_open=0
-        fi
-        click "$cx" 325 # "Применить"
-        screen=menu
-        changes=$((changes + 1))
+        leave_settings apply
     fi
 }
 
@@ -227,7 +276,7 @@ on_play() {
         xdotool key Escape
         screen=menu
         changes=$((changes + 1))
-        sleep 0.05
+        await wr_shows_menu
     fi
 }
 
@@ -258,7 +307,6 @@ done
 settled_rss
 rss_end=$SETTLED_RSS
 
-[ "$screen" = play ] && { wr_tap_key Escape; sleep 0.2; }
 wr_close
 wr_wait_exit 15
 [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after closing at the end"
