@@ -25,6 +25,7 @@ size="800 600"
 changes=0
 applied=0
 restarts=0
+played=0
 actions=0
 rss_start=""
 rss_end=""
@@ -64,9 +65,31 @@ check_file() {
 
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$WR_PID/status" 2>/dev/null; }
 
-# Waits for the game's answer, the command that follows; fails after 15 s.
+# Waits for the game's answer, the command that follows; fails after 15 s,
+# saying what the window shows instead.
 await() {
-    wr_await 15 "$@" || fail "no answer from the game: $* (on the $screen screen, action $actions)"
+    wr_await 15 "$@" && return 0
+    local shows="" look
+    for look in menu settings list play; do
+        "wr_shows_$look" && shows+=" $look"
+    done
+    fail "no answer from the game: $* (on the $screen screen, action $actions;" \
+        "window $WR_WINDOW of $(wr_window_size) shows:${shows:- none of the screens};" \
+        "windows: $(xdotool search --classname woodrun 2>/dev/null | tr '\n' ' '))"
+}
+
+# Resident memory once it has settled: within 256 kB over one second. A window
+# just made still takes memory for a while, more so on a busy machine.
+settled_memory() {
+    local last now deadline=$((SECONDS + 20))
+    now=$(rss)
+    while [ $SECONDS -lt $deadline ]; do
+        last=$now
+        sleep 1
+        now=$(rss)
+        [ $((now - last)) -gt 256 ] || [ $((last - now)) -gt 256 ] || break
+    done
+    echo "$now"
 }
 
 # The settings the game last applied, "width height fullscreen": what
@@ -152,6 +175,13 @@ leave_settings() {
     await wr_shows_menu
 }
 
+enter_play() {
+    click_item play "$@"
+    screen=play played=1
+    changes=$((changes + 1))
+    await wr_shows_play
+}
+
 enter_settings() {
     click_item settings "$@"
     screen=settings list_open=0
@@ -165,6 +195,12 @@ enter_settings() {
 # directly, not in $(...): it changes what the script knows of the window.)
 settled_rss() {
     local w h
+    # The forest's images stay loaded once play has shown them: play first.
+    if [ $played -eq 0 ]; then
+        [ "$screen" = settings ] && leave_settings escape
+        read -r w h <<<"$size"
+        [ "$screen" = menu ] && enter_play "$w" "$h"
+    fi
     if [ "$screen" = play ]; then
         xdotool key Escape
         screen=menu
@@ -183,7 +219,7 @@ settled_rss() {
     fi
     leave_settings escape
     sleep 1.5
-    SETTLED_RSS=$(rss)
+    SETTLED_RSS=$(settled_memory)
 }
 
 # Our own lines and SFML's notice about vertical sync are all that may appear.
@@ -228,10 +264,7 @@ on_menu() {
     read -r w h <<<"$size"
     local roll=$((RANDOM % 20))
     if [ $roll -lt 9 ]; then
-        click_item play "$w" "$h"
-        screen=play
-        changes=$((changes + 1))
-        await wr_shows_play
+        enter_play "$w" "$h"
     elif [ $roll -lt 17 ]; then
         enter_settings "$w" "$h"
     else
