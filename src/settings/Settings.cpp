@@ -48,6 +48,56 @@ std::optional<std::uint32_t> parseDimension(const std::string& value)
     return static_cast<std::uint32_t>(number);
 }
 
+/// The file a save replaces: the path itself or, when it is a symbolic link,
+/// the file at the end of its chain of links, so that a linked settings file
+/// is updated where it lives and the link stays a link. Nothing for a chain
+/// that goes round in a loop.
+std::optional<std::filesystem::path> fileToReplace(const std::filesystem::path& path)
+{
+    constexpr int maxLinks = 40; // as many as the system itself follows
+    std::filesystem::path file = path;
+    for (int links = 0; links <= maxLinks; ++links)
+    {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, error)))
+            return file;
+        const std::filesystem::path target = std::filesystem::read_symlink(file, error);
+        if (error)
+            return std::nullopt;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+/// Writes the settings to a temporary file beside `file` and renames it over
+/// `file`, within one directory and so one file system: `file` is either left
+/// as it was or replaced whole.
+bool replaceWhole(const std::filesystem::path& file, const Settings& settings)
+{
+    const std::filesystem::path temporary = file.string() + ".tmp";
+    bool created = false;
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        created = out.is_open();
+        if (created)
+        {
+            writeSettings(out, settings);
+            out.close();
+            written = !out.fail();
+        }
+    }
+
+    std::error_code error;
+    if (written)
+        std::filesystem::rename(temporary, file, error);
+    if (written && !error)
+        return true;
+    if (created)
+        std::filesystem::remove(temporary, error);
+    return false;
+}
+
 } // namespace
 
 Settings readSettings(std::istream& in)
@@ -94,27 +144,9 @@ Settings loadSettings(const std::string& path)
 
 bool saveSettings(const Settings& settings, const std::string& path)
 {
-    const std::string temporary = path + ".tmp";
-    bool created = false;
-    bool written = false;
+    const std::optional<std::filesystem::path> file = fileToReplace(path);
+    if (!file || !replaceWhole(*file, settings))
     {
-        std::ofstream out(temporary, std::ios::trunc);
-        created = out.is_open();
-        if (created)
-        {
-            writeSettings(out, settings);
-            out.close();
-            written = !out.fail();
-        }
-    }
-
-    std::error_code error;
-    if (written)
-        std::filesystem::rename(temporary, path, error);
-    if (!written || error)
-    {
-        if (created)
-            std::filesystem::remove(temporary, error);
         std::cerr << "Не удалось сохранить настройки" << std::endl;
         return false;
     }

@@ -35,6 +35,8 @@ void writeSettings(std::ostream& out, const Settings& settings);
 Settings loadSettings(const std::string& path = settingsFileName);
 
 /// Replaces the file whole, through a temporary file beside it, so it is never
-/// left half written. On failure the old file stays as it was, one line goes to
-/// standard error, and the result is false.
+/// left half written. A symbolic link is followed: the file it leads to is
+/// replaced (its temporary file beside it) and the link stays. On failure the
+/// old file stays as it was, one line goes to standard error, and the result
+/// is false.
 bool saveSettings(const Settings& settings, const std::string& path = settingsFileName);

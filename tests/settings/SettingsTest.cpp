@@ -122,3 +122,58 @@ TEST(SettingsFile, SettingsPathThatIsADirectoryReadsAsDefaultsAndFailsToSave)
     EXPECT_TRUE(std::filesystem::is_directory("settings.cfg"));
     EXPECT_FALSE(std::filesystem::exists("settings.cfg.tmp"));
 }
+
+TEST(SettingsFile, SavingThroughALinkReplacesItsTargetAndKeepsTheLink)
+{
+    // Links as a player or the launcher makes them: a relative chain of two,
+    // and the real file in a directory of its own.
+    ScratchDirectory dir;
+    std::filesystem::create_directories("config");
+    std::filesystem::create_directories("run");
+    dir.write("config/settings.cfg", "width=1366\nheight=768\nfullscreen=0\n");
+    std::filesystem::create_directory_symlink("../config", "run/linked");
+    std::filesystem::create_symlink("linked/settings.cfg", "run/settings.cfg");
+
+    ASSERT_TRUE(saveSettings({1280, 720, false}, "run/settings.cfg"));
+    EXPECT_EQ(dir.read("config/settings.cfg"), "width=1280\nheight=720\nfullscreen=0\n");
+    EXPECT_TRUE(std::filesystem::is_symlink("run/settings.cfg"));
+    EXPECT_EQ(std::filesystem::read_symlink("run/settings.cfg"), "linked/settings.cfg");
+    EXPECT_EQ(loadSettings("run/settings.cfg"), (Settings{1280, 720, false}));
+    EXPECT_FALSE(std::filesystem::exists("config/settings.cfg.tmp"));
+    EXPECT_FALSE(std::filesystem::exists("run/settings.cfg.tmp"));
+
+    // A link whose file does not exist yet: the first save creates the file.
+    std::filesystem::create_symlink("config/first.cfg", "first.cfg");
+    ASSERT_TRUE(saveSettings({1920, 1080, true}, "first.cfg"));
+    EXPECT_TRUE(std::filesystem::is_symlink("first.cfg"));
+    EXPECT_EQ(dir.read("config/first.cfg"), "width=1920\nheight=1080\nfullscreen=1\n");
+}
+
+TEST(SettingsFile, FailedSaveThroughALinkLeavesTheLinkAndItsTargetAsTheyWere)
+{
+    ScratchDirectory dir;
+    std::filesystem::create_directories("config");
+    dir.write("config/settings.cfg", "width=1366\nheight=768\nfullscreen=0\n");
+    std::filesystem::create_symlink("config/settings.cfg", "settings.cfg");
+    // The temporary file belongs beside the target, where it cannot be made.
+    std::filesystem::create_directory("config/settings.cfg.tmp");
+
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveSettings({1920, 1080, true}));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Не удалось сохранить настройки\n");
+    EXPECT_EQ(dir.read("config/settings.cfg"), "width=1366\nheight=768\nfullscreen=0\n");
+    EXPECT_TRUE(std::filesystem::is_symlink("settings.cfg"));
+    EXPECT_EQ(std::filesystem::read_symlink("settings.cfg"), "config/settings.cfg");
+    EXPECT_FALSE(std::filesystem::exists("settings.cfg.tmp"));
+
+    // Links that lead round in a loop name no file: nothing is written.
+    std::filesystem::create_symlink("loop-b.cfg", "loop-a.cfg");
+    std::filesystem::create_symlink("loop-a.cfg", "loop-b.cfg");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(saveSettings({1920, 1080, true}, "loop-a.cfg"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Не удалось сохранить настройки\n");
+    EXPECT_EQ(std::filesystem::read_symlink("loop-a.cfg"), "loop-b.cfg");
+    EXPECT_EQ(std::filesystem::read_symlink("loop-b.cfg"), "loop-a.cfg");
+    EXPECT_FALSE(std::filesystem::exists("loop-a.cfg.tmp"));
+    EXPECT_FALSE(std::filesystem::exists("loop-b.cfg.tmp"));
+}
