@@ -1,4 +1,5 @@
 #include "app/Application.hpp"
+#include "app/Display.hpp"
 #include "app/LeakCheck.hpp"
 
 #include <exception>
@@ -6,6 +7,12 @@
 
 int main()
 {
+    // Without a display SFML would abort; say why and end cleanly instead.
+    if (!canOpenDisplay())
+    {
+        std::cerr << "Невозможно открыть окно без дисплея" << std::endl;
+        return 1;
+    }
     [[maybe_unused]] const LeakCheck leakCheck; // first, so it checks after the game is gone
     int status = 0;
     // A missing font or image ends the game with its message, not an abort.
