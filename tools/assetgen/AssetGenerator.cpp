@@ -3,6 +3,7 @@
 #include "ForestPainter.hpp"
 #include "GroundPainter.hpp"
 #include "HeroPainter.hpp"
+#include "IconPainter.hpp"
 #include "SkeletonPainter.hpp"
 
 #include <system_error>
@@ -34,10 +35,34 @@ std::vector<AssetGenerator::Asset> AssetGenerator::build() const
     return assets;
 }
 
+std::vector<AssetGenerator::Asset> AssetGenerator::icons() const
+{
+    const IconPainter painter;
+    std::vector<Asset> assets;
+    for (const unsigned size : IconPainter::sizes)
+    {
+        const std::string square = std::to_string(size) + "x" + std::to_string(size);
+        assets.push_back({std::filesystem::path("hicolor") / square / "apps" / "woodrun.png",
+                          painter.icon(size)});
+    }
+    return assets;
+}
+
 std::vector<std::string> AssetGenerator::writeAll(const std::filesystem::path& outputDir) const
 {
+    return write(build(), outputDir);
+}
+
+std::vector<std::string> AssetGenerator::writeIcons(const std::filesystem::path& outputDir) const
+{
+    return write(icons(), outputDir);
+}
+
+std::vector<std::string> AssetGenerator::write(const std::vector<Asset>& assets,
+                                               const std::filesystem::path& outputDir)
+{
     std::vector<std::string> failures;
-    for (const Asset& asset : build())
+    for (const Asset& asset : assets)
     {
         const std::filesystem::path target = outputDir / asset.relativePath;
         std::error_code error;

@@ -1,21 +1,26 @@
-// woodrun-assets: paints all of woodrun's sprites, tiles and backgrounds into a folder.
+// woodrun-assets: paints all of woodrun's sprites, tiles and backgrounds into a folder,
+// or with --icons its desktop icons.
 
 #include "AssetGenerator.hpp"
 
 #include <exception>
 #include <iostream>
+#include <string>
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2 || argv[1][0] == '\0')
+    const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if ((argc != 2 && !icons) || argv[argc - 1][0] == '\0')
     {
-        std::cerr << "usage: woodrun-assets <output-dir>\n";
+        std::cerr << "usage: woodrun-assets [--icons] <output-dir>\n";
         return 2;
     }
     try
     {
-        const std::filesystem::path outputDir(argv[1]);
-        const std::vector<std::string> failures = AssetGenerator().writeAll(outputDir);
+        const std::filesystem::path outputDir(argv[argc - 1]);
+        const AssetGenerator generator;
+        const std::vector<std::string> failures =
+            icons ? generator.writeIcons(outputDir) : generator.writeAll(outputDir);
         for (const std::string& failure : failures)
             std::cerr << "woodrun-assets: " << failure << '\n';
         if (!failures.empty())
