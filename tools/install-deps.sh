@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config libsfml-dev libx11-dev fonts-dejavu-core xvfb xauth xdotool x11-apps)
 if [ "${1:-play}" = test ]; then
     packages+=(libgtest-dev clang libclang-rt-dev valgrind)
+    # Building and checking the Debian package.
+    packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi
 
 missing=()

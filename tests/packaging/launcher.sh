@@ -1,0 +1,75 @@
+# The Debian package ($3) unpacked into a scratch root and started through its
+# launcher from /, in a fresh home, as a player would: the menu appears;
+# picking 1280x720 in the settings writes ~/.config/woodrun/settings.cfg and
+# nothing under the unpacked tree; the next start opens at 1280x720; another
+# XDG_CONFIG_HOME is honoured; a copy of the tree plays from its own files;
+# without a display the launcher ends with the game's message and status 1.
+# Arguments: <game-dir> <woodrun-shot> <package>; the game directory only
+# gives the shared set-up its scratch directory, which holds the rest.
+source "$(dirname "$0")/../e2e/common.sh"
+DEB=$3
+ROOT=$RUN/root
+export HOME=$RUN/home
+unset XDG_CONFIG_HOME XDG_CACHE_HOME
+mkdir -p "$ROOT" "$HOME"
+dpkg-deb -x "$DEB" "$ROOT"
+LAUNCHER=$ROOT/usr/games/woodrun
+
+# Every path under the tree with its kind, mode, size, time and link target,
+# and every file's contents.
+tree_state() {
+    (cd "$ROOT" && find . -printf '%p %y %m %s %T@ %l\n' | sort && find . -type f -exec sha256sum {} + | sort)
+}
+before=$(tree_state)
+
+# Starts the launcher from /; arguments are more environment for it.
+launch_installed() {
+    (cd / && exec env "$@" "$LAUNCHER" >"$RUN/stdout" 2>"$RUN/stderr") &
+    WR_PID=$!
+    WR_WINDOW=""
+}
+
+launch_installed
+wr_wait_window 800 600 || fail "no window from the launcher"
+wr_wait_menu 20 || fail "no menu in the window"
+pick_1280x720
+settings=$HOME/.config/woodrun/settings.cfg
+[ "$(cat "$settings" 2>/dev/null)" = "$(printf 'width=1280\nheight=720\nfullscreen=0')" ] ||
+    fail "$settings holds: $(cat "$settings" 2>&1)"
+wr_point 640 400
+wr_tap_key Escape
+wr_wait_menu 10 || fail "Escape did not bring the menu back"
+leave_through_exit 1280 720
+[ -z "$(game_errors)" ] || fail "unexpected standard error"
+[ "$(tree_state)" = "$before" ] || fail "the unpacked tree changed: $(diff <(echo "$before") <(tree_state))"
+
+launch_installed
+wr_wait_window 1280 720 || fail "the second start opened at $(wr_window_size), not 1280x720"
+wr_wait_menu 20 || fail "no menu at the second start"
+leave_through_exit 1280 720
+
+mkdir -p "$RUN/elsewhere/woodrun"
+printf 'width=1024\nheight=768\nfullscreen=0\n' >"$RUN/elsewhere/woodrun/settings.cfg"
+launch_installed XDG_CONFIG_HOME="$RUN/elsewhere"
+wr_wait_window 1024 768 || fail "with XDG_CONFIG_HOME the start opened at $(wr_window_size)"
+wr_wait_menu 20 || fail "no menu with XDG_CONFIG_HOME"
+leave_through_exit 1024 768
+
+# A second copy of the tree elsewhere, as another version installed under
+# another prefix: its launcher links its own files, not the first tree's.
+cp -a "$ROOT" "$RUN/copy"
+LAUNCHER=$RUN/copy/usr/games/woodrun
+launch_installed
+wr_wait_window 1280 720 || fail "no window from the copied tree"
+wr_wait_menu 20 || fail "no menu from the copied tree"
+[ "$(readlink -f "$HOME/.cache/woodrun/Player")" = "$RUN/copy/usr/share/games/woodrun/Player" ] ||
+    fail "the images are linked from $(readlink -f "$HOME/.cache/woodrun/Player")"
+leave_through_exit 1280 720
+
+status=0
+(cd / && exec env -u DISPLAY "$LAUNCHER") >"$RUN/stdout" 2>"$RUN/stderr" || status=$?
+[ "$status" = 1 ] || fail "exit status $status without a display"
+[ "$(cat "$RUN/stderr")" = "Невозможно открыть окно без дисплея" ] ||
+    fail "standard error without a display: $(cat "$RUN/stderr")"
+[ "$(tree_state)" = "$before" ] || fail "the unpacked tree changed"
+echo "package launcher: ok"

@@ -1,0 +1,31 @@
+# Checks the Debian package ($1) as a distribution would: lintian finds no
+# error, the dependencies hold the libraries and the font, and the desktop
+# entry and the AppStream metainfo inside validate.
+set -euo pipefail
+deb=$1
+tree=$(mktemp -d "${TMPDIR:-/tmp}/woodrun-lint.XXXXXX")
+trap 'rm -rf "$tree"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Warnings and notes are shown in the test's output; errors fail it.
+status=0
+report=$(lintian --fail-on error --display-info "$deb" 2>&1) || status=$?
+grep -v -x 'running with root privileges is not recommended!' <<<"$report" || true
+[ "$status" = 0 ] || fail "lintian reports errors (status $status)"
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for needed in fonts-dejavu-core libsfml-graphics libc6; do
+    [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
+done
+
+dpkg-deb -x "$deb" "$tree"
+entries=("$tree"/usr/share/applications/*.desktop)
+[ ${#entries[@]} = 1 ] && [ -f "${entries[0]}" ] || fail "not one desktop entry: ${entries[*]}"
+desktop-file-validate "${entries[0]}" || fail "desktop-file-validate: ${entries[0]}"
+metainfo=("$tree"/usr/share/metainfo/*.metainfo.xml)
+[ ${#metainfo[@]} = 1 ] && [ -f "${metainfo[0]}" ] || fail "not one metainfo file: ${metainfo[*]}"
+appstreamcli validate --no-net "${metainfo[0]}" || fail "appstreamcli: ${metainfo[0]}"
+echo "package lint: ok"
