@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -47,9 +48,12 @@ std::string readFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+/// A new directory's path, its name unique to this run: test runs of other
+/// checkouts may share the temporary directory at the same time.
 fs::path freshDir(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("woodrun-asset-test-" + name);
+    const fs::path dir = fs::temp_directory_path() / ("woodrun-asset-test-" + name + "-" +
+                                                      std::to_string(std::random_device()()));
     fs::remove_all(dir);
     return dir;
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <tuple>
@@ -47,10 +48,10 @@ std::string readFile(const fs::path& path)
 
 TEST(Icons, EverySizeIsWrittenWhereTheIconThemeLooksTheSameEachRun)
 {
-    const fs::path first = fs::temp_directory_path() / "woodrun-icon-test-first";
-    const fs::path second = fs::temp_directory_path() / "woodrun-icon-test-second";
-    fs::remove_all(first);
-    fs::remove_all(second);
+    // Named for this run alone: other checkouts' tests may run at the same time.
+    const std::string run = std::to_string(std::random_device()());
+    const fs::path first = fs::temp_directory_path() / ("woodrun-icon-test-first-" + run);
+    const fs::path second = fs::temp_directory_path() / ("woodrun-icon-test-second-" + run);
     ASSERT_TRUE(AssetGenerator().writeIcons(first).empty());
     ASSERT_TRUE(AssetGenerator().writeIcons(second).empty());
 
