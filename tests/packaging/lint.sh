@@ -25,6 +25,10 @@ dpkg-deb -x "$deb" "$tree"
 entries=("$tree"/usr/share/applications/*.desktop)
 [ ${#entries[@]} = 1 ] && [ -f "${entries[0]}" ] || fail "not one desktop entry: ${entries[*]}"
 desktop-file-validate "${entries[0]}" || fail "desktop-file-validate: ${entries[0]}"
+# The entry starts the launcher by the path the package installs it at.
+launcher=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "${entries[0]}")
+[ "$launcher" = /usr/games/woodrun ] && [ -x "$tree$launcher" ] ||
+    fail "the menu entry starts '$launcher'"
 metainfo=("$tree"/usr/share/metainfo/*.metainfo.xml)
 [ ${#metainfo[@]} = 1 ] && [ -f "${metainfo[0]}" ] || fail "not one metainfo file: ${metainfo[*]}"
 appstreamcli validate --no-net "${metainfo[0]}" || fail "appstreamcli: ${metainfo[0]}"
