@@ -39,6 +39,7 @@ void Application::createWindow()
         window.create(sf::VideoMode(settings.width, settings.height, 32), fromUtf8(windowTitle),
                       sf::Style::Default);
     window.setFramerateLimit(frameRateLimit);
+    input->watchWindow(window);
 }
 
 void Application::run()
@@ -60,6 +61,9 @@ void Application::runFrame(float dt)
     // popped itself in handleInput, and the new top runs in this same frame.
     if (!states.empty())
         states.top().handleInput(window, states, *this);
+    // A window closed in this frame stays closed.
+    if (input->takeFullscreenToggle() && window.isOpen())
+        toggleFullscreen();
     if (!states.empty())
         states.top().update(dt, window);
     window.clear(clearColor);
@@ -76,4 +80,11 @@ void Application::applySettings(const Settings& newSettings)
     createWindow();
     if (!states.empty())
         states.top().onResize(window.getSize());
+}
+
+void Application::toggleFullscreen()
+{
+    Settings toggled = settings;
+    toggled.fullscreen = !toggled.fullscreen;
+    applySettings(toggled);
 }

@@ -15,7 +15,7 @@
 class Application
 {
 public:
-    /// Reads the player's real keyboard and mouse.
+    /// Reads the player's real keyboard, mouse and gamepads.
     Application();
 
     /// Reads the given input instead (tests script it). Throws
@@ -29,6 +29,8 @@ public:
     void run();
 
     /// One frame: the top screen's input, update and render, then display.
+    /// F11 or Alt+Enter among the frame's events switch full screen after the
+    /// input, so the screen on top by then is told the new size.
     void runFrame(float dt);
 
     /// Saves the settings, re-creates the window from them and tells the top
@@ -42,6 +44,10 @@ public:
 
 private:
     void createWindow();
+
+    /// Switches full screen on or off as F11 and Alt+Enter do: through
+    /// applySettings, like the settings screen's switch.
+    void toggleFullscreen();
 
     // Declared first so it outlives every screen that reads it.
     std::unique_ptr<Input> input;

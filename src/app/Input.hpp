@@ -1,24 +1,67 @@
 #pragma once
 
 #include <SFML/Window/Event.hpp>
+#include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Keyboard.hpp>
 #include <SFML/Window/Mouse.hpp>
 #include <SFML/Window/Window.hpp>
 
 /// Everything the game reads from the player: the window's events and the
-/// real-time state of the keyboard and the mouse. The game reads SFML's real
-/// state through RealInput; tests script it through ScriptedInput.
+/// real-time state of the keyboard, the mouse and the gamepads. The game reads
+/// SFML's real state through RealInput; tests script it through ScriptedInput.
+///
+/// Two rules hold whatever the source, so they live here: real-time state
+/// counts only while the window has the focus (SFML's is global, and keys
+/// meant for another window must not run the hero), and F11 or Alt+Enter never
+/// reach a screen, they are kept for the application (takeFullscreenToggle).
 class Input
 {
 public:
     virtual ~Input() = default;
 
-    /// Takes the next pending event of the window; false when none is left.
-    virtual bool pollEvent(sf::Window& window, sf::Event& event) = 0;
+    /// Takes the next pending event for a screen; false when none is left.
+    /// Gamepad events are dropped while the window is not focused.
+    bool pollEvent(sf::Window& window, sf::Event& event);
 
-    virtual bool isKeyPressed(sf::Keyboard::Key key) const = 0;
-    virtual bool isButtonPressed(sf::Mouse::Button button) const = 0;
+    bool isKeyPressed(sf::Keyboard::Key key) const;
+    bool isButtonPressed(sf::Mouse::Button button) const;
+    bool isJoystickConnected(unsigned joystick) const;
+    bool isJoystickButtonPressed(unsigned joystick, unsigned button) const;
+    /// From -100 to 100; 0 while the window is not focused.
+    float getJoystickAxisPosition(unsigned joystick, sf::Joystick::Axis axis) const;
 
     /// The mouse position in pixels, relative to the window's top-left corner.
-    virtual sf::Vector2i getMousePosition(const sf::Window& window) const = 0;
+    /// It counts without the focus too: an unfocused window still shows hover.
+    sf::Vector2i getMousePosition(const sf::Window& window) const;
+
+    bool hasFocus() const { return focused; }
+
+    /// The window has just been created: whether it starts with the focus is
+    /// asked once, the focus events of the window tell the rest.
+    void watchWindow(const sf::Window& window);
+
+    /// Whether F11 or Alt+Enter asked to switch full screen since the last
+    /// call; two presses cancel out. The application calls it once a frame.
+    bool takeFullscreenToggle();
+
+protected:
+    virtual bool nextEvent(sf::Window& window, sf::Event& event) = 0;
+    virtual bool keyDown(sf::Keyboard::Key key) const = 0;
+    virtual bool mouseButtonDown(sf::Mouse::Button button) const = 0;
+    virtual sf::Vector2i mousePosition(const sf::Window& window) const = 0;
+    virtual bool joystickConnected(unsigned joystick) const = 0;
+    virtual bool joystickButtonDown(unsigned joystick, unsigned button) const = 0;
+    virtual float joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const = 0;
+    virtual bool windowHasFocus(const sf::Window& window) const = 0;
+
+private:
+    /// Notes a press of F11 or Alt+Enter, or its auto-repeat; true when the
+    /// event is the application's and no screen gets it.
+    bool keptForApplication(const sf::Event& event);
+
+    bool focused = true;
+    bool fullscreenToggle = false;
+    // The key that last switched full screen while it stays down: its
+    // auto-repeat must not switch again and again.
+    sf::Keyboard::Key fullscreenKey = sf::Keyboard::Unknown;
 };

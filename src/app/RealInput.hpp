@@ -2,12 +2,17 @@
 
 #include "app/Input.hpp"
 
-/// The player's real keyboard, mouse and window events, as SFML reports them.
+/// The player's real keyboard, mouse, gamepads and window events, as SFML
+/// reports them.
 class RealInput : public Input
 {
-public:
-    bool pollEvent(sf::Window& window, sf::Event& event) override;
-    bool isKeyPressed(sf::Keyboard::Key key) const override;
-    bool isButtonPressed(sf::Mouse::Button button) const override;
-    sf::Vector2i getMousePosition(const sf::Window& window) const override;
+protected:
+    bool nextEvent(sf::Window& window, sf::Event& event) override;
+    bool keyDown(sf::Keyboard::Key key) const override;
+    bool mouseButtonDown(sf::Mouse::Button button) const override;
+    sf::Vector2i mousePosition(const sf::Window& window) const override;
+    bool joystickConnected(unsigned joystick) const override;
+    bool joystickButtonDown(unsigned joystick, unsigned button) const override;
+    float joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const override;
+    bool windowHasFocus(const sf::Window& window) const override;
 };

@@ -1,5 +1,13 @@
 #include "app/ScriptedInput.hpp"
 
+namespace
+{
+bool isAxis(sf::Joystick::Axis axis)
+{
+    return static_cast<unsigned>(axis) < sf::Joystick::AxisCount;
+}
+} // namespace
+
 void ScriptedInput::queueEvent(const sf::Event& event)
 {
     events.push_back(event);
@@ -30,7 +38,53 @@ void ScriptedInput::setMousePosition(sf::Vector2i position)
     mouse = position;
 }
 
-bool ScriptedInput::pollEvent(sf::Window& /*window*/, sf::Event& event)
+void ScriptedInput::connectJoystick(unsigned joystick, bool connected)
+{
+    if (joystick >= sf::Joystick::Count)
+        return;
+    // Pulled out, a pad forgets what was held.
+    pads[joystick] = Pad{};
+    pads[joystick].connected = connected;
+    sf::Event event{};
+    event.type = connected ? sf::Event::JoystickConnected : sf::Event::JoystickDisconnected;
+    event.joystickConnect.joystickId = joystick;
+    queueEvent(event);
+}
+
+void ScriptedInput::setJoystickButton(unsigned joystick, unsigned button, bool held)
+{
+    if (joystick >= sf::Joystick::Count || button >= sf::Joystick::ButtonCount)
+        return;
+    pads[joystick].buttons[button] = held;
+    sf::Event event{};
+    event.type = held ? sf::Event::JoystickButtonPressed : sf::Event::JoystickButtonReleased;
+    event.joystickButton.joystickId = joystick;
+    event.joystickButton.button = button;
+    queueEvent(event);
+}
+
+void ScriptedInput::setJoystickAxis(unsigned joystick, sf::Joystick::Axis axis, float position)
+{
+    if (joystick >= sf::Joystick::Count || !isAxis(axis))
+        return;
+    pads[joystick].axes[static_cast<std::size_t>(axis)] = position;
+    sf::Event event{};
+    event.type = sf::Event::JoystickMoved;
+    event.joystickMove.joystickId = joystick;
+    event.joystickMove.axis = axis;
+    event.joystickMove.position = position;
+    queueEvent(event);
+}
+
+void ScriptedInput::setFocus(bool focused)
+{
+    windowFocus = focused;
+    sf::Event event{};
+    event.type = focused ? sf::Event::GainedFocus : sf::Event::LostFocus;
+    queueEvent(event);
+}
+
+bool ScriptedInput::nextEvent(sf::Window& /*window*/, sf::Event& event)
 {
     if (events.empty())
         return false;
@@ -39,18 +93,41 @@ bool ScriptedInput::pollEvent(sf::Window& /*window*/, sf::Event& event)
     return true;
 }
 
-bool ScriptedInput::isKeyPressed(sf::Keyboard::Key key) const
+bool ScriptedInput::keyDown(sf::Keyboard::Key key) const
 {
     return key >= 0 && key < sf::Keyboard::KeyCount && keys[static_cast<std::size_t>(key)];
 }
 
-bool ScriptedInput::isButtonPressed(sf::Mouse::Button button) const
+bool ScriptedInput::mouseButtonDown(sf::Mouse::Button button) const
 {
     return button >= 0 && button < sf::Mouse::ButtonCount &&
            buttons[static_cast<std::size_t>(button)];
 }
 
-sf::Vector2i ScriptedInput::getMousePosition(const sf::Window& /*window*/) const
+sf::Vector2i ScriptedInput::mousePosition(const sf::Window& /*window*/) const
 {
     return mouse;
+}
+
+bool ScriptedInput::joystickConnected(unsigned joystick) const
+{
+    return joystick < sf::Joystick::Count && pads[joystick].connected;
+}
+
+bool ScriptedInput::joystickButtonDown(unsigned joystick, unsigned button) const
+{
+    return joystickConnected(joystick) && button < sf::Joystick::ButtonCount &&
+           pads[joystick].buttons[button];
+}
+
+float ScriptedInput::joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const
+{
+    if (!joystickConnected(joystick) || !isAxis(axis))
+        return 0.f;
+    return pads[joystick].axes[static_cast<std::size_t>(axis)];
+}
+
+bool ScriptedInput::windowHasFocus(const sf::Window& /*window*/) const
+{
+    return windowFocus;
 }
