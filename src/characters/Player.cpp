@@ -20,7 +20,7 @@ std::vector<sf::IntRect> sheetFrameRects()
 }
 } // namespace
 
-Player::Player(const Input& input) : input(input)
+Player::Player(const Input& input) : input(input), pad(input)
 {
     idleTexture = TextureCache::get("Player/_Idle.png");
     runTexture = TextureCache::get("Player/_Run.png");
@@ -40,30 +40,36 @@ Player::Player(const Input& input) : input(input)
     sprite.setTextureRect(idleAnimation.getCurrentFrame());
 }
 
-bool Player::directionKeyHeld() const
+bool Player::leftHeld() const
 {
     return input.isKeyPressed(sf::Keyboard::A) || input.isKeyPressed(sf::Keyboard::Left) ||
-           input.isKeyPressed(sf::Keyboard::D) || input.isKeyPressed(sf::Keyboard::Right);
+           pad.isHeld(PadDirection::Left);
+}
+
+bool Player::rightHeld() const
+{
+    return input.isKeyPressed(sf::Keyboard::D) || input.isKeyPressed(sf::Keyboard::Right) ||
+           pad.isHeld(PadDirection::Right);
 }
 
 void Player::processInput(float dt)
 {
     float dx = 0.f;
-    if (input.isKeyPressed(sf::Keyboard::A) || input.isKeyPressed(sf::Keyboard::Left))
+    if (leftHeld())
     {
         facingRight = false;
         dx -= speed * dt;
     }
-    if (input.isKeyPressed(sf::Keyboard::D) || input.isKeyPressed(sf::Keyboard::Right))
+    if (rightHeld())
     {
         dx += speed * dt;
         facingRight = true;
     }
     sprite.move(dx, 0.f);
 
-    if (input.isKeyPressed(sf::Keyboard::Space))
+    if (input.isKeyPressed(sf::Keyboard::Space) || pad.isButtonHeld(Gamepad::buttonA))
     {
-        // Holding Space jumps once: the key must come up before the next jump.
+        // Holding Space (or A) jumps once: it must come up before the next jump.
         if (!jumpKeyHeld && !isJumping)
         {
             velocityY = jumpVelocity;
@@ -114,7 +120,7 @@ void Player::land()
 {
     isJumping = false;
     velocityY = 0.f;
-    setState(directionKeyHeld() ? PlayerState::Run : PlayerState::Idle);
+    setState(leftHeld() || rightHeld() ? PlayerState::Run : PlayerState::Idle);
 }
 
 void Player::setState(PlayerState newState)

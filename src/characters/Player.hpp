@@ -3,6 +3,7 @@
 #include "app/Input.hpp"
 #include "characters/Animation.hpp"
 #include "characters/Character.hpp"
+#include "controls/Gamepad.hpp"
 
 class TileMap;
 
@@ -14,13 +15,14 @@ enum class PlayerState
     Jump = 2
 };
 
-/// The hero: runs with A/D or the arrow keys, jumps with Space, falls onto a
-/// floor line or onto solid tiles, and faces the way it last ran.
+/// The hero: runs with A/D, the arrow keys or the gamepad's stick and d-pad,
+/// jumps with Space or the gamepad's A, falls onto a floor line or onto solid
+/// tiles, and faces the way it last ran.
 class Player : public Character
 {
 public:
-    /// Reads the keys through `input`. Throws what TextureCache::get throws when
-    /// an image is missing.
+    /// Reads the keys and the gamepad through `input`. Throws what
+    /// TextureCache::get throws when an image is missing.
     explicit Player(const Input& input);
 
     /// Moves sideways, starts jumps, chooses the animation and the facing.
@@ -52,9 +54,11 @@ public:
     const Animation& getCurrentAnimation() const { return *currentAnimation; }
 
 private:
-    bool directionKeyHeld() const;
+    bool leftHeld() const;
+    bool rightHeld() const;
 
     const Input& input;
+    Gamepad pad;
     float speed = 300.f;
     bool facingRight = true;
     float velocityY = 0.f;

@@ -1,6 +1,7 @@
 #include "world/GameState.hpp"
 
 #include "app/StateStack.hpp"
+#include "controls/Gamepad.hpp"
 #include "menu/MenuState.hpp"
 
 #include <memory>
@@ -21,7 +22,8 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
         {
             window.close();
         }
-        else if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+        else if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
+                 Gamepad(input).isButtonPress(event, Gamepad::buttonStart))
         {
             // This screen is destroyed inside replace: touch nothing after it.
             // Events still queued are the new menu's.
@@ -43,8 +45,8 @@ void GameState::render(sf::RenderWindow& window)
 
 void GameState::onResize(sf::Vector2u /*newSize*/)
 {
-    // One hero and one skeleton, not a second pair beside the first.
-    world.clearEntities();
-    world.build(world.getWindowSize());
-    world.loadBackground();
+    // F11 re-creates the window during play. The world keeps the size it was
+    // built for, and the camera's view stretches it over the new window as
+    // over a window dragged to another size; the hero and the skeleton play on
+    // where they are.
 }

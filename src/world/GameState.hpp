@@ -7,7 +7,7 @@
 #include <SFML/Graphics/Font.hpp>
 
 /// The play screen: the forest, the level, the hero and the skeleton. Escape
-/// goes back to a new main menu.
+/// or the gamepad's Start goes back to a new main menu.
 class GameState : public State
 {
 public:
@@ -19,8 +19,7 @@ public:
     void update(float dt, sf::RenderWindow& window) override;
     void render(sf::RenderWindow& window) override;
 
-    /// Rebuilds the characters and the forest for the size the world was built
-    /// with; nothing re-creates the window while the play screen is on top.
+    /// Keeps the world as it is: the picture is stretched to the new window.
     void onResize(sf::Vector2u newSize) override;
 
     const World& getWorld() const { return world; }

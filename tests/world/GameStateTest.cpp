@@ -4,6 +4,7 @@
 #include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
+#include "controls/Gamepad.hpp"
 #include "menu/MenuState.hpp"
 #include "resources/TextureCache.hpp"
 #include "support/RunningGame.hpp"
@@ -75,6 +76,52 @@ TEST_F(GameStateTest, HeroRunsAndJumpsWithTheKeys)
     app->runFrame(0.1f);
     EXPECT_TRUE(hero.isAirborne());
     EXPECT_LT(hero.getPosition().y, 528.f);
+}
+
+TEST_F(GameStateTest, TheGamepadRunsJumpsAndLeaves)
+{
+    const auto& hero = dynamic_cast<const Player&>(*game()->getWorld().getEntities().front());
+    input->connectJoystick(0, true);
+    input->setJoystickAxis(0, sf::Joystick::X, 25); // within the dead zone
+    app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, 100.f);
+    input->setJoystickAxis(0, sf::Joystick::X, 40);
+    app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, 130.f);
+    EXPECT_EQ(hero.getState(), PlayerState::Run);
+    input->setJoystickAxis(0, sf::Joystick::X, 0);
+    input->setJoystickAxis(0, sf::Joystick::PovX, -100);
+    app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, 100.f);
+    EXPECT_FALSE(hero.isFacingRight());
+
+    input->setJoystickButton(0, Gamepad::buttonA, true);
+    app->runFrame(0.1f);
+    EXPECT_TRUE(hero.isAirborne());
+    // B and the other buttons do nothing in play; Start leaves.
+    input->setJoystickButton(0, Gamepad::buttonB, true);
+    app->runFrame(0.1f);
+    ASSERT_NE(game(), nullptr);
+    input->setJoystickButton(0, Gamepad::buttonStart, true);
+    app->runFrame(0.1f);
+    EXPECT_NE(dynamic_cast<MenuState*>(&app->getStates().top()), nullptr);
+}
+
+TEST_F(GameStateTest, KeysHeldForAnotherWindowDoNotRunTheHero)
+{
+    const auto& hero = dynamic_cast<const Player&>(*game()->getWorld().getEntities().front());
+    input->setFocus(false);
+    input->setKey(sf::Keyboard::D, true);
+    input->setKey(sf::Keyboard::Space, true);
+    for (int frame = 0; frame < 5; ++frame)
+        app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, 100.f);
+    EXPECT_FALSE(hero.isAirborne());
+
+    input->setFocus(true);
+    app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, 130.f);
+    EXPECT_TRUE(hero.isAirborne());
 }
 
 TEST_F(GameStateTest, ResizeRebuildsOneHeroAndOneSkeleton)

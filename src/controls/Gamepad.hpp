@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/Input.hpp"
+
+#include <optional>
+
+/// A way the gamepad's left stick or d-pad can point.
+enum class PadDirection
+{
+    Left,
+    Right,
+    Up,
+    Down
+};
+
+/// The gamepad as the game reads it: the first connected pad, its left stick
+/// and d-pad as four directions past a dead zone, and its buttons by role.
+class Gamepad
+{
+public:
+    // The buttons' numbers on an Xbox-style pad.
+    static constexpr unsigned buttonA = 0;     ///< jump in play, choose in the menus
+    static constexpr unsigned buttonB = 1;     ///< back
+    static constexpr unsigned buttonStart = 7; ///< Escape in play
+    /// Axis positions (-100 to 100) this close to the centre are the centre.
+    static constexpr float deadZone = 25.f;
+
+    explicit Gamepad(const Input& input) : input(input) {}
+
+    /// The pad in use: the first connected one; none when no pad is plugged in.
+    std::optional<unsigned> activePad() const;
+
+    /// Whether the stick or the d-pad of the pad in use points this way.
+    bool isHeld(PadDirection direction) const;
+
+    bool isButtonHeld(unsigned button) const;
+
+    /// Whether the event is a press of `button` on the pad in use.
+    bool isButtonPress(const sf::Event& event, unsigned button) const;
+
+private:
+    const Input& input;
+};

@@ -1,0 +1,85 @@
+#include "controls/Gamepad.hpp"
+
+#include "app/ScriptedInput.hpp"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+sf::Event buttonPress(unsigned joystick, unsigned button)
+{
+    sf::Event event{};
+    event.type = sf::Event::JoystickButtonPressed;
+    event.joystickButton.joystickId = joystick;
+    event.joystickButton.button = button;
+    return event;
+}
+} // namespace
+
+TEST(Gamepad, TheFirstConnectedPadIsUsedAsPadsComeAndGo)
+{
+    ScriptedInput input;
+    const Gamepad pad(input);
+    EXPECT_FALSE(pad.activePad());
+    EXPECT_FALSE(pad.isButtonPress(buttonPress(0, Gamepad::buttonA), Gamepad::buttonA));
+
+    input.connectJoystick(2, true);
+    input.connectJoystick(5, true);
+    input.setJoystickButton(5, Gamepad::buttonA, true);
+    EXPECT_EQ(pad.activePad(), 2u);
+    EXPECT_FALSE(pad.isButtonHeld(Gamepad::buttonA));
+    EXPECT_TRUE(pad.isButtonPress(buttonPress(2, Gamepad::buttonA), Gamepad::buttonA));
+    EXPECT_FALSE(pad.isButtonPress(buttonPress(2, Gamepad::buttonB), Gamepad::buttonA));
+    EXPECT_FALSE(pad.isButtonPress(buttonPress(5, Gamepad::buttonA), Gamepad::buttonA));
+
+    // Pad 2 pulled out: pad 5 takes over; an earlier pad plugged in comes first.
+    input.connectJoystick(2, false);
+    EXPECT_EQ(pad.activePad(), 5u);
+    EXPECT_TRUE(pad.isButtonHeld(Gamepad::buttonA));
+    input.connectJoystick(0, true);
+    EXPECT_EQ(pad.activePad(), 0u);
+    EXPECT_FALSE(pad.isButtonHeld(Gamepad::buttonA));
+}
+
+TEST(Gamepad, StickAndDpadPointOnlyPastTheDeadZone)
+{
+    ScriptedInput input;
+    const Gamepad pad(input);
+    input.connectJoystick(0, true);
+    const auto held = [&pad]
+    {
+        std::string ways;
+        for (const auto& [direction, name] : {std::pair{PadDirection::Left, 'L'},
+                                              {PadDirection::Right, 'R'},
+                                              {PadDirection::Up, 'U'},
+                                              {PadDirection::Down, 'D'}})
+            if (pad.isHeld(direction))
+                ways += name;
+        return ways;
+    };
+    EXPECT_EQ(held(), "");
+
+    input.setJoystickAxis(0, sf::Joystick::X, 25);
+    input.setJoystickAxis(0, sf::Joystick::Y, -25);
+    EXPECT_EQ(held(), "");
+    input.setJoystickAxis(0, sf::Joystick::X, 25.5f);
+    EXPECT_EQ(held(), "R");
+    input.setJoystickAxis(0, sf::Joystick::X, -100);
+    input.setJoystickAxis(0, sf::Joystick::Y, -26);
+    EXPECT_EQ(held(), "LU");
+    input.setJoystickAxis(0, sf::Joystick::Y, 90);
+    EXPECT_EQ(held(), "LD");
+
+    // The d-pad alone, on its own axes; other axes (the right stick) do nothing.
+    input.setJoystickAxis(0, sf::Joystick::X, 0);
+    input.setJoystickAxis(0, sf::Joystick::Y, 0);
+    input.setJoystickAxis(0, sf::Joystick::U, 100);
+    input.setJoystickAxis(0, sf::Joystick::R, 100);
+    EXPECT_EQ(held(), "");
+    input.setJoystickAxis(0, sf::Joystick::PovX, 100);
+    input.setJoystickAxis(0, sf::Joystick::PovY, -100);
+    EXPECT_EQ(held(), "RU");
+    input.setJoystickAxis(0, sf::Joystick::PovX, -100);
+    input.setJoystickAxis(0, sf::Joystick::PovY, 100);
+    EXPECT_EQ(held(), "LD");
+}
