@@ -103,7 +103,8 @@ public:
         openResolutionList(size);
         run(
             "settings", [](int) {}, [] {});
-        pressKey(sf::Keyboard::Escape);
+        pressKey(sf::Keyboard::Escape); // closes the list
+        pressKey(sf::Keyboard::Escape); // and then the settings
 
         // The hero runs right all along and jumps every 40 frames; each way
         // starts from a freshly entered play screen.

@@ -28,6 +28,8 @@ wr_click 400 170
 wr_await 10 wr_shows_list
 wr_screenshot "$shots/settings.png"
 echo "$shots/settings.png"
+# Escape closes the list, then the settings.
+wr_tap_key Escape
 wr_tap_key Escape
 wr_wait_menu 10
 

@@ -15,12 +15,9 @@ MenuButton::MenuButton(const std::string& label, const sf::Font& font, unsigned 
     bounds = text.getGlobalBounds();
 }
 
-void MenuButton::updateHover(const sf::Vector2f& mousePosition, bool leftButtonDown)
+void MenuButton::setState(ButtonState newState)
 {
-    state = ButtonState::Normal;
-    if (bounds.contains(mousePosition))
-        state = leftButtonDown ? ButtonState::Pressed : ButtonState::Hovered;
-
+    state = newState;
     switch (state)
     {
     case ButtonState::Normal:

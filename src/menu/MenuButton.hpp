@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-/// How a button looks: as is, under the mouse, or under the mouse with the button held.
+/// How a button looks: as is, under the mouse or the focus, or with the mouse button held on it.
 enum class ButtonState : std::int32_t
 {
     Normal = 0,
@@ -27,8 +27,8 @@ public:
                const sf::Vector2f& position, const sf::Color& normalColor,
                const sf::Color& hoverColor, const sf::Color& pressedColor);
 
-    /// Chooses the state and colour from the mouse position and the left button.
-    void updateHover(const sf::Vector2f& mousePosition, bool leftButtonDown);
+    /// Shows the button as is, under the mouse or the focus, or pressed.
+    void setState(ButtonState newState);
 
     /// Moves the text and refreshes the cached bounds.
     void setPosition(const sf::Vector2f& position);

@@ -13,6 +13,7 @@ namespace
 constexpr unsigned titleSize = 60;
 constexpr unsigned itemSize = 40;
 constexpr float titleTop = 50.f;
+constexpr std::size_t itemCount = 3;
 
 MenuButton makeItem(const char* label, const sf::Font& font)
 {
@@ -42,9 +43,9 @@ sf::Vector2u createdSize(const sf::RenderWindow& window)
 } // namespace
 
 MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), title(fromUtf8("Игровое меню"), font, titleSize),
-      playButton(makeItem("Играть", font)), settingsButton(makeItem("Настройки", font)),
-      exitButton(makeItem("Выход", font)),
+    : font(&font), input(app.getInput()), controls(input),
+      title(fromUtf8("Игровое меню"), font, titleSize), playButton(makeItem("Играть", font)),
+      settingsButton(makeItem("Настройки", font)), exitButton(makeItem("Выход", font)),
       particles(createParticles(static_cast<float>(windowSize.x))), windowSize(windowSize)
 {
     title.setFillColor(sf::Color::Cyan);
@@ -79,6 +80,11 @@ void MenuState::catchUpWithWindow(const sf::RenderWindow& window)
 void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
     catchUpWithWindow(window);
+    if (rearmControls)
+    {
+        controls.arm();
+        rearmControls = false;
+    }
 
     bool pressed = false;
     sf::Event event;
@@ -90,27 +96,38 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             leftButtonSeenUp = true;
         else if (isLeftButton(event, sf::Event::MouseButtonPressed))
             pressed = leftButtonSeenUp = true; // a fresh press: it was up before it
+        else if (obey(controls.fromEvent(event), window, states, app))
+            return; // events still queued are for the screen on top now
     }
+    if (obey(controls.frameCommand(), window, states, app))
+        return;
 
-    const MenuButton* clicked = clickedItem(mousePosition(window), pressed);
-    if (clicked == &settingsButton)
-    {
-        // The press that opens the settings is still held when they close.
-        leftButtonSeenUp = false;
-        states.push(std::make_unique<SettingsState>(*font, windowSize, app));
-        return;
-    }
-    if (clicked == &playButton)
-    {
-        // Built first, while this menu is alive; replace then destroys the menu.
-        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput()));
-        return;
-    }
-    if (clicked == &exitButton)
-        window.close();
+    if (const std::optional<std::size_t> clicked = clickedItem(mousePosition(window), pressed))
+        activate(*clicked, window, states, app, false);
 }
 
-const MenuButton* MenuState::clickedItem(const sf::Vector2f& mouse, bool pressed)
+MenuButton& MenuState::item(std::size_t index)
+{
+    switch (index)
+    {
+    case PlayItem:
+        return playButton;
+    case SettingsItem:
+        return settingsButton;
+    default:
+        return exitButton;
+    }
+}
+
+std::optional<std::size_t> MenuState::itemAt(const sf::Vector2f& mouse)
+{
+    for (const std::size_t index : {SettingsItem, PlayItem, ExitItem})
+        if (item(index).contains(mouse))
+            return index;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> MenuState::clickedItem(const sf::Vector2f& mouse, bool pressed)
 {
     // Clicks follow the held button, so a press on empty space dragged onto an
     // item picks it. A press and release within one frame leave only the event.
@@ -118,11 +135,48 @@ const MenuButton* MenuState::clickedItem(const sf::Vector2f& mouse, bool pressed
     if (!leftDown)
         leftButtonSeenUp = true;
     if (!pressed && !(leftDown && leftButtonSeenUp))
-        return nullptr;
-    for (const MenuButton* item : {&settingsButton, &playButton, &exitButton})
-        if (item->contains(mouse))
-            return item;
-    return nullptr;
+        return std::nullopt;
+    return itemAt(mouse);
+}
+
+void MenuState::setFocus(std::optional<std::size_t> newFocus)
+{
+    focus = newFocus;
+}
+
+bool MenuState::obey(MenuCommand command, sf::RenderWindow& window, StateStack& states,
+                     Application& app)
+{
+    if (command == MenuCommand::Choose)
+        return focus && activate(*focus, window, states, app, true);
+    setFocus(stepFocus(focus, command, itemCount));
+    return false; // Back has nothing to leave here
+}
+
+bool MenuState::activate(std::size_t index, sf::RenderWindow& window, StateStack& states,
+                         Application& app, bool byKeys)
+{
+    if (index == SettingsItem)
+    {
+        // The press or the key that opens the settings is still held when
+        // they close, and the pointer may have gone anywhere meanwhile.
+        leftButtonSeenUp = false;
+        rearmControls = true;
+        setFocus(pointer.drop(focus));
+        auto settings = std::make_unique<SettingsState>(*font, windowSize, app);
+        if (byKeys)
+            settings->focusFirstItem();
+        states.push(std::move(settings));
+        return true;
+    }
+    if (index == PlayItem)
+    {
+        // Built first, while this menu is alive; replace then destroys the menu.
+        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput()));
+        return true;
+    }
+    window.close();
+    return false;
 }
 
 void MenuState::update(float dt, sf::RenderWindow& window)
@@ -133,11 +187,22 @@ void MenuState::update(float dt, sf::RenderWindow& window)
     for (Particle& particle : particles)
         particle.step(dt, wind, windowSize);
 
+    // One item shows in the hover colour: the focused one, else the one under
+    // the mouse; pressed while the left button is held on it.
     const sf::Vector2f mouse = mousePosition(window);
+    const std::optional<std::size_t> under = itemAt(mouse);
+    setFocus(pointer.follow(under, focus));
+    const std::optional<std::size_t> lit = focus ? focus : under;
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
-    playButton.updateHover(mouse, leftDown);
-    settingsButton.updateHover(mouse, leftDown);
-    exitButton.updateHover(mouse, leftDown);
+    for (std::size_t index = 0; index < itemCount; ++index)
+    {
+        MenuButton& button = item(index);
+        if (lit != index)
+            button.setState(ButtonState::Normal);
+        else
+            button.setState(leftDown && button.contains(mouse) ? ButtonState::Pressed
+                                                               : ButtonState::Hovered);
+    }
 }
 
 void MenuState::render(sf::RenderWindow& window)
@@ -154,6 +219,7 @@ void MenuState::onResize(sf::Vector2u newSize)
 {
     windowSize = newSize;
     layout();
+    setFocus(pointer.drop(focus)); // the items moved under the pointer
     // A fresh fall for the new width; the wind carries on where it was.
     particles = createParticles(static_cast<float>(newSize.x));
 }

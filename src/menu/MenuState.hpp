@@ -2,19 +2,31 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "controls/MenuControls.hpp"
+#include "controls/PointerFocus.hpp"
 #include "menu/MenuButton.hpp"
 #include "menu/Particle.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
 
+#include <optional>
 #include <vector>
 
 /// The main menu: the heading and the items "Играть", "Настройки" and "Выход"
-/// over white shapes falling in a slowly turning wind.
+/// over white shapes falling in a slowly turning wind. The mouse, the keys
+/// and the gamepad all choose them.
 class MenuState : public State
 {
 public:
+    /// The items in their order on screen, which the focus follows.
+    enum Item : std::size_t
+    {
+        PlayItem,
+        SettingsItem,
+        ExitItem
+    };
+
     MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app);
 
     void handleInput(sf::RenderWindow& window, StateStack& states, Application& app) override;
@@ -29,6 +41,8 @@ public:
     const MenuButton& getExitButton() const { return exitButton; }
     const std::vector<Particle>& getParticles() const { return particles; }
     float getWind() const { return wind; }
+    /// The item shown in the hover colour, which Enter would choose.
+    std::optional<std::size_t> getFocus() const { return focus; }
 
 private:
     /// Places the heading and the items from the window size.
@@ -38,14 +52,32 @@ private:
     /// while the menu was covered.
     void catchUpWithWindow(const sf::RenderWindow& window);
 
+    MenuButton& item(std::size_t index);
+
+    /// The item under the mouse, if any.
+    std::optional<std::size_t> itemAt(const sf::Vector2f& mouse);
+
     /// The item the player clicks this frame, or none. `pressed` tells whether
     /// a left press arrived among this frame's events.
-    const MenuButton* clickedItem(const sf::Vector2f& mouse, bool pressed);
+    std::optional<std::size_t> clickedItem(const sf::Vector2f& mouse, bool pressed);
+
+    /// The one place the focus moves, by the keys, the gamepad or the pointer.
+    void setFocus(std::optional<std::size_t> newFocus);
+
+    /// Acts on a command of the keys or the gamepad; true when the menu is
+    /// covered or gone and must return at once.
+    bool obey(MenuCommand command, sf::RenderWindow& window, StateStack& states, Application& app);
+
+    /// The one place an item is chosen, by a click, a key or the gamepad; true
+    /// when the menu is covered or gone and must return at once.
+    bool activate(std::size_t index, sf::RenderWindow& window, StateStack& states, Application& app,
+                  bool byKeys);
 
     sf::Vector2f mousePosition(const sf::RenderWindow& window) const;
 
     const sf::Font* font;
     Input& input;
+    MenuControls controls;
     sf::Text title;
     MenuButton playButton;
     MenuButton settingsButton;
@@ -58,4 +90,8 @@ private:
     // was built or last opened the settings: the press that closed the
     // settings screen may still be held and must not pick an item.
     bool leftButtonSeenUp = false;
+    // Likewise a key that opened the settings, once they close.
+    bool rearmControls = false;
+    std::optional<std::size_t> focus; // none until a key or the pointer gives it
+    PointerFocus<std::size_t> pointer;
 };

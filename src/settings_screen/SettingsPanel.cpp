@@ -7,6 +7,8 @@ namespace
 constexpr unsigned titleSize = 40;
 constexpr unsigned buttonSize = 30;
 constexpr unsigned labelSize = 24;
+constexpr std::size_t itemCount = 4;
+constexpr float labelGap = 10.f; // between "Разрешение:" and the box
 const sf::Color boxFill(70, 70, 70, 255);
 const sf::Color listFill(50, 50, 80, 255);
 
@@ -32,7 +34,7 @@ bool isLeftPress(const sf::Event& event)
 
 SettingsPanel::SettingsPanel(const sf::Font& font, sf::Vector2u windowSize, const Settings& applied)
     : font(&font), backButton(makeButton("Назад (Esc)", {})),
-      fullscreenButton(makeButton("Полноэкранный", {})),
+      fullscreenButton(makeButton("Полноэкранный", {})), applyButton(makeButton("Применить", {})),
       currentResolution(applied.width, applied.height), selectedResolution(currentResolution),
       fullscreen(applied.fullscreen)
 {
@@ -61,18 +63,12 @@ SettingsPanel::SettingsPanel(const sf::Font& font, sf::Vector2u windowSize, cons
 
     applyBox.setSize({200, 50});
     applyBox.setFillColor(boxFill);
-    applyText = sf::Text(fromUtf8("Применить"), font, buttonSize);
-    applyText.setFillColor(sf::Color::White);
 
     layout(windowSize.x, windowSize.y);
 
     // A size outside the list (the first 800x600 window) lights nothing.
-    for (ResolutionOption& option : resolutionOptions)
-        if (option.resolution() == currentResolution)
-        {
-            option.setSelected(true);
-            break;
-        }
+    if (const std::optional<std::size_t> entry = selectedEntry())
+        resolutionOptions[*entry].setSelected(true);
 }
 
 MenuButton SettingsPanel::makeButton(const char* label, const sf::Vector2f& position) const
@@ -90,14 +86,17 @@ void SettingsPanel::layout(unsigned width, unsigned height)
 {
     const unsigned cx = width / 2;
     title.setPosition(static_cast<float>(cx) - title.getGlobalBounds().width * 0.5f, 50);
-    resolutionLabel.setPosition(offset(cx, -220), 155);
     dropdownBox.setPosition(offset(cx, -100), 150);
+    // The label ends just before the box, on the line of the box's text.
+    const sf::FloatRect label = resolutionLabel.getLocalBounds();
+    resolutionLabel.setPosition(offset(cx, -100) - labelGap - (label.left + label.width), 155);
     dropdownText.setPosition(offset(cx, -90), 155);
     dropdownList.setPosition(offset(cx, -110), 180);
     // Rebuilt rather than moved, so both come back white until the mouse moves.
     fullscreenButton = makeButton(fullscreenLabel(), {offset(cx, -150), 220});
     applyBox.setPosition(offset(cx, -100), 300);
-    applyText.setPosition(static_cast<float>(cx) - applyText.getGlobalBounds().width * 0.5f, 310);
+    applyButton.setPosition(
+        {static_cast<float>(cx) - applyButton.getText().getGlobalBounds().width * 0.5f, 310});
     backButton = makeButton("Назад (Esc)", {50, offset(height, -100)});
     for (std::size_t i = 0; i < resolutionOptions.size(); ++i)
     {
@@ -105,62 +104,214 @@ void SettingsPanel::layout(unsigned width, unsigned height)
         text.setPosition(static_cast<float>(cx) - text.getGlobalBounds().width * 0.5f,
                          180.f + 30.f * static_cast<float>(i));
     }
+
+    // Everything moved under the pointer: nothing shows hover until the next
+    // event, and only a focus the keys gave stays.
+    hovered.reset();
+    hoveredEntry.reset();
+    setFocus(itemPointer.drop(focus));
+    setEntryFocus(entryPointer.drop(entryFocus));
+    showFocus();
 }
 
 bool SettingsPanel::handleEvent(const sf::Event& event, const sf::Vector2f& mousePosition,
                                 bool leftButtonDown)
 {
     // Hover colours follow the events, not the frames.
-    backButton.updateHover(mousePosition, leftButtonDown);
-    fullscreenButton.updateHover(mousePosition, leftButtonDown);
+    lastMouse = mousePosition;
+    leftDown = leftButtonDown;
+    // Nothing beneath the open list lights up.
+    const bool overList = listCovers(mousePosition);
+    hovered = overList ? std::nullopt : hoverItemAt(mousePosition);
+    hoveredEntry = overList ? entryAt(mousePosition) : std::nullopt;
+    setFocus(itemPointer.follow(hovered, focus));
+    setEntryFocus(entryPointer.follow(hoveredEntry, entryFocus));
 
+    bool close = false;
     if (isLeftPress(event))
-        return click(mousePosition);
-    return event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape;
+        close = click(mousePosition);
+    else if (event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape)
+        close = handleCommand(MenuCommand::Back);
+    showFocus();
+    return close;
+}
+
+bool SettingsPanel::handleCommand(MenuCommand command)
+{
+    if (command == MenuCommand::None)
+        return false;
+    if (dropdownOpen)
+    {
+        // The list has the keys until it closes, with or without a pick.
+        if (command == MenuCommand::Back)
+            closeList();
+        else if (command == MenuCommand::Choose && entryFocus)
+            pick(*entryFocus);
+        else
+            setEntryFocus(stepFocus(entryFocus, command, resolutionOptions.size()));
+    }
+    else if (command == MenuCommand::Back)
+    {
+        return true;
+    }
+    else if (command != MenuCommand::Choose)
+    {
+        setFocus(stepFocus(focus, command, itemCount));
+    }
+    else if (focus)
+    {
+        if (activate(*focus))
+            return true;
+        // Opened by a key, the list starts on the first entry when none is chosen.
+        if (dropdownOpen && !entryFocus)
+            setEntryFocus(0);
+    }
+    showFocus();
+    return false;
+}
+
+void SettingsPanel::focusFirstItem()
+{
+    setFocus(ResolutionBoxItem);
+    showFocus();
+}
+
+void SettingsPanel::setFullscreen(bool on)
+{
+    fullscreen = on;
+    fullscreenButton = makeButton(fullscreenLabel(), fullscreenButton.getText().getPosition());
+    showFocus();
 }
 
 bool SettingsPanel::click(const sf::Vector2f& mouse)
 {
     // The press event is the click itself: a tap whose release arrives in the
     // same frame counts too. What is drawn on top takes the click, so the open
-    // list shields the full-screen switch beneath it.
-    const bool onOpenList = dropdownOpen && dropdownList.getGlobalBounds().contains(mouse);
-    if (ResolutionOption* option = optionAt(mouse))
+    // list shields whatever lies beneath it.
+    if (listCovers(mouse))
     {
-        pick(*option);
-    }
-    else if (!onOpenList && fullscreenButton.contains(mouse))
-    {
-        fullscreen = !fullscreen;
-        fullscreenButton = makeButton(fullscreenLabel(), fullscreenButton.getText().getPosition());
+        if (const std::optional<std::size_t> entry = entryAt(mouse))
+            pick(*entry);
         return false;
     }
-    else if (dropdownBox.getGlobalBounds().contains(mouse))
-    {
-        // Only opens or closes: the entries were hidden when the click came.
-        dropdownOpen = !dropdownOpen;
-    }
-    return applyBox.getGlobalBounds().contains(mouse) || backButton.contains(mouse);
+    if (fullscreenButton.contains(mouse))
+        return activate(FullscreenItem);
+    if (dropdownBox.getGlobalBounds().contains(mouse))
+        return activate(ResolutionBoxItem);
+    if (applyBox.getGlobalBounds().contains(mouse))
+        return activate(ApplyItem);
+    return backButton.contains(mouse) && activate(BackItem);
 }
 
-ResolutionOption* SettingsPanel::optionAt(const sf::Vector2f& mouse)
+bool SettingsPanel::listCovers(const sf::Vector2f& mouse) const
+{
+    return dropdownOpen && dropdownList.getGlobalBounds().contains(mouse);
+}
+
+std::optional<std::size_t> SettingsPanel::entryAt(const sf::Vector2f& mouse) const
 {
     if (!dropdownOpen)
-        return nullptr;
-    for (ResolutionOption& option : resolutionOptions)
-        if (option.text.getGlobalBounds().contains(mouse))
-            return &option;
-    return nullptr;
+        return std::nullopt;
+    for (std::size_t i = 0; i < resolutionOptions.size(); ++i)
+        if (resolutionOptions[i].text.getGlobalBounds().contains(mouse))
+            return i;
+    return std::nullopt;
 }
 
-void SettingsPanel::pick(ResolutionOption& option)
+std::optional<std::size_t> SettingsPanel::hoverItemAt(const sf::Vector2f& mouse) const
 {
-    for (ResolutionOption& other : resolutionOptions)
-        other.setSelected(false);
-    option.setSelected(true);
-    selectedResolution = option.resolution();
+    // The box does not light up under the mouse; the others do.
+    if (fullscreenButton.contains(mouse))
+        return FullscreenItem;
+    if (applyBox.getGlobalBounds().contains(mouse))
+        return ApplyItem;
+    if (backButton.contains(mouse))
+        return BackItem;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> SettingsPanel::selectedEntry() const
+{
+    for (std::size_t i = 0; i < resolutionOptions.size(); ++i)
+        if (resolutionOptions[i].resolution() == selectedResolution)
+            return i;
+    return std::nullopt;
+}
+
+void SettingsPanel::setFocus(std::optional<std::size_t> item)
+{
+    focus = item;
+}
+
+void SettingsPanel::setEntryFocus(std::optional<std::size_t> entry)
+{
+    entryFocus = entry;
+}
+
+bool SettingsPanel::activate(std::size_t item)
+{
+    switch (item)
+    {
+    case ResolutionBoxItem:
+        if (dropdownOpen)
+        {
+            closeList();
+        }
+        else
+        {
+            dropdownOpen = true;
+            setEntryFocus(selectedEntry());
+        }
+        return false;
+    case FullscreenItem:
+        setFullscreen(!fullscreen);
+        return false;
+    default:
+        // Every choice is applied as it is made: both only leave.
+        return true;
+    }
+}
+
+void SettingsPanel::pick(std::size_t index)
+{
+    for (ResolutionOption& option : resolutionOptions)
+        option.setSelected(false);
+    resolutionOptions[index].setSelected(true);
+    selectedResolution = resolutionOptions[index].resolution();
     dropdownText.setString(fromUtf8(formatResolution(selectedResolution)));
+    closeList();
+}
+
+void SettingsPanel::closeList()
+{
     dropdownOpen = false;
+    setEntryFocus(std::nullopt);
+}
+
+void SettingsPanel::showFocus()
+{
+    // One item shows in the hover colour: the focused one, else the one under
+    // the mouse; pressed while the left button is held on it.
+    const std::optional<std::size_t> lit = focus ? focus : hovered;
+    const auto stateOf = [this, lit](std::size_t item, bool underMouse)
+    {
+        if (lit != item)
+            return ButtonState::Normal;
+        return leftDown && underMouse ? ButtonState::Pressed : ButtonState::Hovered;
+    };
+    fullscreenButton.setState(stateOf(FullscreenItem, fullscreenButton.contains(lastMouse)));
+    applyButton.setState(stateOf(ApplyItem, applyBox.getGlobalBounds().contains(lastMouse)));
+    backButton.setState(stateOf(BackItem, backButton.contains(lastMouse)));
+    dropdownText.setFillColor(focus == ResolutionBoxItem ? sf::Color::Green : sf::Color::White);
+
+    // In the open list one entry shows: the focused one, else the one under
+    // the mouse, else the chosen one.
+    const std::optional<std::size_t> litEntry = entryFocus ? entryFocus : hoveredEntry;
+    for (std::size_t i = 0; i < resolutionOptions.size(); ++i)
+    {
+        const bool green = dropdownOpen && litEntry ? litEntry == i : resolutionOptions[i].selected;
+        resolutionOptions[i].text.setFillColor(green ? sf::Color::Green : sf::Color::White);
+    }
 }
 
 void SettingsPanel::draw(sf::RenderTarget& target) const
@@ -171,12 +322,13 @@ void SettingsPanel::draw(sf::RenderTarget& target) const
     target.draw(resolutionLabel);
     target.draw(dropdownBox);
     target.draw(dropdownText);
+    target.draw(applyBox);
+    applyButton.draw(target);
+    // Last, over everything it covers.
     if (dropdownOpen)
     {
         target.draw(dropdownList);
         for (const ResolutionOption& option : resolutionOptions)
             target.draw(option.text);
     }
-    target.draw(applyBox);
-    target.draw(applyText);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/MenuControls.hpp"
+#include "controls/PointerFocus.hpp"
 #include "menu/MenuButton.hpp"
 #include "settings/Settings.hpp"
 #include "settings_screen/ResolutionOption.hpp"
@@ -10,13 +12,24 @@
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <optional>
 #include <vector>
 
 /// The widgets of the graphics settings screen and the player's choice: the
-/// resolution list, the full-screen switch, "Применить" and "Назад (Esc)".
+/// resolution list, the full-screen switch, "Применить" and "Назад (Esc)",
+/// worked by the mouse, the keys or the gamepad.
 class SettingsPanel
 {
 public:
+    /// The items in their order on screen, which the focus follows.
+    enum Item : std::size_t
+    {
+        ResolutionBoxItem,
+        FullscreenItem,
+        ApplyItem,
+        BackItem
+    };
+
     /// Lays the widgets out for `windowSize` and starts the choice from the
     /// settings last applied, so an untouched panel asks for no change.
     SettingsPanel(const sf::Font& font, sf::Vector2u windowSize, const Settings& applied);
@@ -24,22 +37,35 @@ public:
     /// Places every widget for a window of this size; the choice stays.
     void layout(unsigned width, unsigned height);
 
-    /// Answers one window event; true asks to close the screen. The mouse is
-    /// in the window's view coordinates.
+    /// Answers one window event (the mouse and Escape); true asks to close
+    /// the screen. The mouse is in the window's view coordinates.
     bool handleEvent(const sf::Event& event, const sf::Vector2f& mousePosition,
                      bool leftButtonDown);
+
+    /// Answers a command of the keys or the gamepad; true asks to close the screen.
+    bool handleCommand(MenuCommand command);
+
+    /// Puts the focus on the resolution box, as when a key opens the screen.
+    void focusFirstItem();
+
+    /// Shows full screen switched on or off.
+    void setFullscreen(bool on);
 
     void draw(sf::RenderTarget& target) const;
 
     sf::Vector2u getSelectedResolution() const { return selectedResolution; }
     bool isFullscreen() const { return fullscreen; }
     bool isDropdownOpen() const { return dropdownOpen; }
+    /// The item shown in the hover colour, which Enter would work.
+    std::optional<std::size_t> getFocus() const { return focus; }
+    /// The entry of the open list shown in the hover colour, which Enter would pick.
+    std::optional<std::size_t> getEntryFocus() const { return entryFocus; }
     const sf::Text& getTitle() const { return title; }
     const MenuButton& getBackButton() const { return backButton; }
     const MenuButton& getFullscreenButton() const { return fullscreenButton; }
     const std::vector<ResolutionOption>& getOptions() const { return resolutionOptions; }
     const sf::RectangleShape& getApplyBox() const { return applyBox; }
-    const sf::Text& getApplyText() const { return applyText; }
+    const sf::Text& getApplyText() const { return applyButton.getText(); }
     const sf::RectangleShape& getDropdownBox() const { return dropdownBox; }
     const sf::Text& getDropdownText() const { return dropdownText; }
     const sf::Text& getResolutionLabel() const { return resolutionLabel; }
@@ -52,11 +78,33 @@ private:
     /// Handles a left click; true asks to close the screen.
     bool click(const sf::Vector2f& mouse);
 
-    /// The entry of the open list under the mouse, or none.
-    ResolutionOption* optionAt(const sf::Vector2f& mouse);
+    /// Whether the open list is drawn over this point, hiding what lies beneath.
+    bool listCovers(const sf::Vector2f& mouse) const;
 
-    /// Makes `option` the choice and closes the list.
-    void pick(ResolutionOption& option);
+    /// The entry of the open list under the mouse, or none.
+    std::optional<std::size_t> entryAt(const sf::Vector2f& mouse) const;
+
+    /// The item under the mouse that lights up there, or none.
+    std::optional<std::size_t> hoverItemAt(const sf::Vector2f& mouse) const;
+
+    /// The entry of the chosen resolution, or none.
+    std::optional<std::size_t> selectedEntry() const;
+
+    // The focus moves only through these two: among the items, and among the
+    // entries while the list is open.
+    void setFocus(std::optional<std::size_t> item);
+    void setEntryFocus(std::optional<std::size_t> entry);
+
+    /// Works an item, by a click, a key or the gamepad; true asks to close the screen.
+    bool activate(std::size_t item);
+
+    /// Makes entry `index` the choice and closes the list.
+    void pick(std::size_t index);
+
+    void closeList();
+
+    /// Colours the widgets by the focus and the mouse.
+    void showFocus();
 
     const sf::Font* font;
     sf::Text title;
@@ -64,7 +112,7 @@ private:
     MenuButton fullscreenButton;
     std::vector<ResolutionOption> resolutionOptions;
     sf::RectangleShape applyBox;
-    sf::Text applyText;
+    MenuButton applyButton;         ///< "Применить", centred on the box
     sf::Vector2u currentResolution; ///< the resolution applied when the panel was built
     sf::Vector2u selectedResolution;
     bool fullscreen;
@@ -73,4 +121,13 @@ private:
     sf::Text dropdownText;
     sf::Text resolutionLabel;
     sf::RectangleShape dropdownList;
+    std::optional<std::size_t> focus;
+    std::optional<std::size_t> entryFocus;
+    std::optional<std::size_t> hovered;      ///< the item under the mouse that lights up
+    std::optional<std::size_t> hoveredEntry; ///< the entry under the mouse
+    PointerFocus<std::size_t> itemPointer;
+    PointerFocus<std::size_t> entryPointer;
+    // The mouse as of the last event, for the pressed colour.
+    sf::Vector2f lastMouse;
+    bool leftDown = false;
 };

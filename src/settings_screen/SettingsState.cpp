@@ -4,27 +4,34 @@
 #include "app/StateStack.hpp"
 
 SettingsState::SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), panel(font, windowSize, app.getSettings()),
-      application(&app), settings(app.getSettings())
+    : font(&font), input(app.getInput()), controls(input),
+      panel(font, windowSize, app.getSettings()), application(&app), settings(app.getSettings())
 {
+}
+
+void SettingsState::focusFirstItem()
+{
+    panel.focusFirstItem();
 }
 
 void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
     sf::Event event;
-    while (input.pollEvent(window, event))
+    bool leave = false;
+    while (!leave && input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
             window.close();
         const sf::Vector2f mouse = window.mapPixelToCoords(input.getMousePosition(window));
-        if (panel.handleEvent(event, mouse, input.isButtonPressed(sf::Mouse::Left)) &&
-            !states.empty())
-        {
-            // This pops the screen itself: nothing of it may be touched after.
-            // Events still queued go to the menu next frame.
-            states.pop();
-            return;
-        }
+        leave = panel.handleEvent(event, mouse, input.isButtonPressed(sf::Mouse::Left)) ||
+                panel.handleCommand(controls.fromEvent(event));
+    }
+    leave = leave || panel.handleCommand(controls.frameCommand());
+    if (leave && !states.empty())
+    {
+        // This pops the screen itself: nothing of it may be touched after.
+        // Events still queued go to the menu next frame.
+        states.pop();
     }
 }
 
@@ -46,5 +53,8 @@ void SettingsState::render(sf::RenderWindow& window)
 
 void SettingsState::onResize(sf::Vector2u newSize)
 {
+    settings = application->getSettings();
+    if (panel.isFullscreen() != settings.fullscreen)
+        panel.setFullscreen(settings.fullscreen);
     panel.layout(newSize.x, newSize.y);
 }

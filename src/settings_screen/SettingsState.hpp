@@ -2,6 +2,7 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "controls/MenuControls.hpp"
 #include "settings/Settings.hpp"
 #include "settings_screen/SettingsPanel.hpp"
 
@@ -14,9 +15,16 @@ class SettingsState : public State
 public:
     SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app);
 
+    /// Shows the focus on the resolution box, as when a key opened the screen.
+    void focusFirstItem();
+
     void handleInput(sf::RenderWindow& window, StateStack& states, Application& app) override;
     void update(float dt, sf::RenderWindow& window) override;
     void render(sf::RenderWindow& window) override;
+
+    /// Lays the screen out anew. The window may also have been switched to or
+    /// from full screen by F11: the switch and the copy of the applied settings
+    /// follow, so the next update does not switch it back.
     void onResize(sf::Vector2u newSize) override;
 
     const SettingsPanel& getPanel() const { return panel; }
@@ -25,6 +33,7 @@ public:
 private:
     const sf::Font* font;
     Input& input;
+    MenuControls controls;
     SettingsPanel panel;
     Application* application;
     Settings settings; ///< the settings last handed to the application

@@ -2,6 +2,8 @@
 
 #include "support/TextOf.hpp"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -64,7 +66,10 @@ void expectLaidOut(const SettingsPanel& panel, unsigned width, unsigned height)
 {
     const float cx = static_cast<float>(width / 2);
     expectAt(panel.getTitle(), cx - panel.getTitle().getGlobalBounds().width / 2, 50);
-    expectAt(panel.getResolutionLabel(), cx - 220, 155);
+    // The label ends 10 px before the box, on the line of the box's text.
+    const sf::FloatRect label = panel.getResolutionLabel().getGlobalBounds();
+    EXPECT_FLOAT_EQ(label.left + label.width, cx - 110);
+    EXPECT_FLOAT_EQ(panel.getResolutionLabel().getPosition().y, 155);
     expectAt(panel.getDropdownBox(), cx - 100, 150);
     expectAt(panel.getDropdownText(), cx - 90, 155);
     expectAt(panel.getDropdownList(), cx - 110, 180);
@@ -223,4 +228,80 @@ TEST_F(PanelTest, LayingOutAgainKeepsTheChoice)
     EXPECT_EQ(option(3).text.getFillColor(), sf::Color::Green);
     EXPECT_EQ(boxText(), "1920x1080");
     EXPECT_EQ(textOf(panel.getFullscreenButton().getText()), "Полноэкранный: ВКЛ");
+}
+
+TEST_F(PanelTest, TheOpenListIsDrawnOverEverything)
+{
+    sf::RenderTexture picture;
+    ASSERT_TRUE(picture.create(800, 600));
+    const auto colourAt = [&](unsigned x, unsigned y)
+    {
+        picture.clear();
+        panel.draw(picture);
+        picture.display();
+        return picture.getTexture().copyToImage().getPixel(x, y);
+    };
+    // The list's bottom (to y 330) over "Применить"'s box (from y 300), beside the text.
+    EXPECT_EQ(colourAt(305, 320), sf::Color(70, 70, 70));
+    openList();
+    EXPECT_EQ(colourAt(305, 320), sf::Color(50, 50, 80));
+}
+
+TEST_F(PanelTest, OnlyWhatTheOpenListLeavesUncoveredLightsUpUnderTheMouse)
+{
+    sf::Event moved{};
+    moved.type = sf::Event::MouseMoved;
+    const auto pointAt = [&](const sf::Vector2f& point, bool leftDown = false)
+    { panel.handleEvent(moved, point, leftDown); };
+    const sf::FloatRect toggle = panel.getFullscreenButton().getBounds();
+    const sf::Vector2f onToggleUnderList(panel.getDropdownList().getPosition().x + 5,
+                                         centre(toggle).y);
+    const sf::Vector2f onApplyUnderList(panel.getApplyBox().getPosition().x + 5, 320);
+
+    // "Применить" lights up as the other items do, pressed under a held button.
+    pointAt(centre(panel.getApplyBox().getGlobalBounds()));
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::Green);
+    pointAt(centre(panel.getApplyBox().getGlobalBounds()), true);
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::Yellow);
+    pointAt(onToggleUnderList);
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Hovered);
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::White);
+
+    openList();
+    pointAt(onToggleUnderList);
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Normal);
+    pointAt(onApplyUnderList);
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::White);
+    pointAt({toggle.left + 2, centre(toggle).y}); // the switch's part outside the list
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Hovered);
+
+    // An entry lights up under the mouse, alone, even beside a chosen one.
+    clickOn(option(3).text.getGlobalBounds());
+    openList();
+    pointAt(centre(option(1).text.getGlobalBounds()));
+    EXPECT_EQ(option(1).text.getFillColor(), sf::Color::Green);
+    EXPECT_EQ(option(3).text.getFillColor(), sf::Color::White);
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Normal);
+    pointAt({5, 5});
+    EXPECT_EQ(option(1).text.getFillColor(), sf::Color::White);
+    EXPECT_EQ(option(3).text.getFillColor(), sf::Color::Green);
+}
+
+TEST_F(PanelTest, ANewLayoutDropsTheFocusThePointerGaveAndKeepsTheKeys)
+{
+    sf::Event moved{};
+    moved.type = sf::Event::MouseMoved;
+    panel.handleEvent(moved, {5, 5}, false);
+    panel.handleEvent(moved, centre(panel.getFullscreenButton().getBounds()), false);
+    ASSERT_EQ(panel.getFocus(), SettingsPanel::FullscreenItem);
+    // Re-laid out for a new window, the switch is white until the mouse moves.
+    panel.layout(1280, 720);
+    EXPECT_FALSE(panel.getFocus());
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Normal);
+
+    panel.handleCommand(MenuCommand::Down);
+    panel.handleCommand(MenuCommand::Down);
+    panel.layout(800, 600);
+    EXPECT_EQ(panel.getFocus(), SettingsPanel::FullscreenItem);
+    EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Hovered);
 }
