@@ -55,3 +55,73 @@ pick_1280x720() {
     wr_click 400 195
     wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
 }
+
+# Finds the hero (its red cape and plume) in the window of $1 x $2 now, or in
+# the window dump $3, and sets HERO_X (its middle) and HERO_TOP; fails when it
+# is not there.
+find_hero() {
+    local dump=${3:-$RUN/hero.xwd} left right bottom count
+    [ $# -ge 3 ] || xwd -silent -id "$WR_WINDOW" >"$dump"
+    read -r left HERO_TOP right bottom count < <("$WOODRUN_SHOT" box "$dump" 0 0 "$1" "$2" 186 40 48 12)
+    [ "${count:-0}" -gt 200 ] || return 1
+    HERO_X=$(((left + right) / 2))
+}
+
+# On a play screen of $1 x $2, waits for the easing camera to settle on the
+# standing hero, then holds D, then Space as well, and fails unless the hero
+# runs ahead of the camera and rises into the air: real keys reach the window
+# and count as held. Nothing leans on the frame rate, which a loaded machine
+# lowers.
+run_and_jump() {
+    local previous=-100 standing_x standing_top tries=0 shot
+    while :; do
+        find_hero "$1" "$2" || fail "no hero on the play screen"
+        [ $((HERO_X - previous)) -le 2 ] && [ $((previous - HERO_X)) -le 2 ] && break
+        previous=$HERO_X
+        tries=$((tries + 1))
+        [ $tries -lt 60 ] || fail "the camera does not settle on the hero"
+        sleep 0.3
+    done
+    standing_x=$HERO_X
+    standing_top=$HERO_TOP
+    xdotool keydown d
+    ran_right() { find_hero "$@" && [ "$HERO_X" -gt $((standing_x + 15)) ]; }
+    wr_await 10 ran_right "$1" "$2" || fail "the hero did not run right"
+    # A jump is over in under a second: the window is dumped ten times on
+    # the way, and looked at afterwards.
+    xdotool keydown space
+    for shot in 0 1 2 3 4 5 6 7 8 9; do
+        xwd -silent -id "$WR_WINDOW" >"$RUN/jump$shot.xwd"
+        sleep 0.1
+    done
+    xdotool keyup space keyup d
+    for shot in 0 1 2 3 4 5 6 7 8 9; do
+        find_hero "$1" "$2" "$RUN/jump$shot.xwd" && [ "$HERO_TOP" -lt $((standing_top - 60)) ] &&
+            return 0
+    done
+    fail "the hero did not jump (its top stayed near $standing_top)"
+}
+
+# Waits up to $1 seconds until settings.cfg holds width $2, height $3 and fullscreen $4.
+wait_settings_file() {
+    local deadline=$((SECONDS + $1)) expected
+    expected=$(printf 'width=%s\nheight=%s\nfullscreen=%s' "$2" "$3" "$4")
+    while [ $SECONDS -lt "$deadline" ]; do
+        [ "$(cat "$RUN/settings.cfg" 2>/dev/null)" = "$expected" ] && return 0
+        sleep 0.1
+    done
+    fail "settings.cfg holds $(cat "$RUN/settings.cfg" 2>/dev/null || echo nothing), not $2x$3 fullscreen=$4"
+}
+
+# From play, by keys: Escape to a new menu, where nothing holds the focus, Up
+# to "Выход" and Enter. The game must end with status 0 and nothing on
+# standard error.
+leave_play_by_keys() {
+    wr_tap_key Escape
+    wr_wait_menu 10 || fail "Escape did not bring the menu back"
+    wr_tap_key Up
+    wr_tap_key Return
+    wr_wait_exit 10
+    [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after Up and Enter"
+    [ -z "$(game_errors)" ] || fail "unexpected standard error: $(game_errors)"
+}
