@@ -21,6 +21,7 @@ public:
     // The buttons' numbers on an Xbox-style pad.
     static constexpr unsigned buttonA = 0;     ///< jump in play, choose in the menus
     static constexpr unsigned buttonB = 1;     ///< back
+    static constexpr unsigned buttonBack = 6;  ///< pause in play (Select on some pads)
     static constexpr unsigned buttonStart = 7; ///< Escape in play
     /// Axis positions (-100 to 100) this close to the centre are the centre.
     static constexpr float deadZone = 25.f;

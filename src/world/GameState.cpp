@@ -6,8 +6,13 @@
 
 #include <memory>
 
+namespace
+{
+constexpr sf::Keyboard::Key pauseKey = sf::Keyboard::P;
+} // namespace
+
 GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input)
-    : font(font), input(input), world(windowSize, input)
+    : font(font), input(input), world(windowSize, input), pauseOverlay(font)
 {
     world.build(windowSize);
     world.loadBackground();
@@ -15,12 +20,25 @@ GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input
 
 void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
+    // A release that went to another window is not seen as an event.
+    if (!input.isKeyPressed(pauseKey))
+        pauseKeyDown = false;
+
+    bool focusLost = false;
     sf::Event event;
     while (input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
         {
             window.close();
+        }
+        else if (event.type == sf::Event::LostFocus)
+        {
+            focusLost = true;
+        }
+        else if (isPauseToggle(event))
+        {
+            paused = !paused;
         }
         else if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
                  Gamepad(input).isButtonPress(event, Gamepad::buttonStart))
@@ -31,16 +49,39 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             return;
         }
     }
+    // The player is elsewhere; coming back does not resume by itself. A full
+    // screen window loses and regains the focus at once as it takes the
+    // keyboard, which is no reason to pause.
+    if (focusLost && !input.hasFocus())
+        paused = true;
+}
+
+bool GameState::isPauseToggle(const sf::Event& event)
+{
+    if (event.type == sf::Event::KeyReleased && event.key.code == pauseKey)
+        pauseKeyDown = false;
+    if (event.type == sf::Event::KeyPressed && event.key.code == pauseKey)
+    {
+        const bool fresh = !pauseKeyDown;
+        pauseKeyDown = true;
+        return fresh;
+    }
+    return Gamepad(input).isButtonPress(event, Gamepad::buttonBack);
 }
 
 void GameState::update(float dt, sf::RenderWindow& /*window*/)
 {
-    world.update(dt);
+    // Paused, nothing moves, and the time spent paused is never made up: the
+    // frame time counts from the frame before, as always.
+    if (!paused)
+        world.update(dt);
 }
 
 void GameState::render(sf::RenderWindow& window)
 {
     world.render(window);
+    if (paused)
+        pauseOverlay.draw(window);
 }
 
 void GameState::onResize(sf::Vector2u /*newSize*/)

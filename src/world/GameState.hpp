@@ -2,12 +2,14 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "world/PauseOverlay.hpp"
 #include "world/World.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 
 /// The play screen: the forest, the level, the hero and the skeleton. Escape
-/// or the gamepad's Start goes back to a new main menu.
+/// or the gamepad's Start goes back to a new main menu. P or the gamepad's
+/// Back pauses and resumes; losing the window's focus pauses.
 class GameState : public State
 {
 public:
@@ -23,9 +25,17 @@ public:
     void onResize(sf::Vector2u newSize) override;
 
     const World& getWorld() const { return world; }
+    bool isPaused() const { return paused; }
 
 private:
-    const sf::Font& font; // only for the menu that Escape builds
+    /// Whether the event asks to pause or to resume: a fresh press of P (not
+    /// its auto-repeat) or of the gamepad's Back.
+    bool isPauseToggle(const sf::Event& event);
+
+    const sf::Font& font; // for the menu that Escape builds, and the pause
     Input& input;
     World world;
+    PauseOverlay pauseOverlay;
+    bool paused = false;
+    bool pauseKeyDown = false; ///< P is held since it last paused or resumed
 };

@@ -125,3 +125,27 @@ leave_play_by_keys() {
     [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after Up and Enter"
     [ -z "$(game_errors)" ] || fail "unexpected standard error: $(game_errors)"
 }
+
+# Reads the hero's box off screenshot $1 of an 800x600 window, by its red cape
+# and plume, into left, top, right, bottom and count.
+hero_box() {
+    read -r left top right bottom count < <("$WOODRUN_SHOT" box "$1" 0 0 800 600 186 40 48 12)
+}
+
+# Waits up to $1 seconds until the camera has settled on the hero, which then
+# stands 200 px left of the centre: two pictures a moment apart show it in the
+# same place. The later one is left at $RUN/standing.png.
+wait_camera_settled() {
+    settled() {
+        local was
+        wr_screenshot "$RUN/before.png"
+        sleep 0.3
+        wr_screenshot "$RUN/standing.png"
+        hero_box "$RUN/before.png"
+        was=$(((left + right) / 2))
+        hero_box "$RUN/standing.png"
+        [ "${count:-0}" -gt 200 ] && [ $(((left + right) / 2 - was)) -le 2 ] &&
+            [ $((was - (left + right) / 2)) -le 2 ]
+    }
+    wr_await "$1" settled
+}

@@ -10,23 +10,8 @@ wr_wait_window 800 600 || fail "no window"
 wr_click_menu play
 wr_wait_play 20 || fail "no play screen"
 
-# Reads the hero's box off screenshot $1: left, top, right, bottom, count.
-hero_box() {
-    read -r left top right bottom count < <("$WOODRUN_SHOT" box "$1" 0 0 800 600 $red)
-}
-# The camera eases until the hero stands 200 px left of centre: wait until two
-# pictures a moment apart show the hero in the same place.
-camera_settled() {
-    wr_screenshot "$RUN/before.png"
-    sleep 0.3
-    wr_screenshot "$RUN/standing.png"
-    hero_box "$RUN/before.png"
-    local was=$(( (left + right) / 2 ))
-    hero_box "$RUN/standing.png"
-    [ "${count:-0}" -gt 200 ] && [ $(( (left + right) / 2 - was )) -le 2 ] &&
-        [ $(( was - (left + right) / 2 )) -le 2 ]
-}
-wr_await 30 camera_settled || fail "no hero standing still on the play screen"
+wait_camera_settled 30 || fail "no hero standing still on the play screen"
+hero_box "$RUN/standing.png"
 standing_x=$(( (left + right) / 2 ))
 standing_top=$top
 grass_pixels=$(count_pixels "$RUN/standing.png" 0 528 800 72 $grass)

@@ -119,6 +119,7 @@ TEST_F(GameStateTest, KeysHeldForAnotherWindowDoNotRunTheHero)
     EXPECT_FALSE(hero.isAirborne());
 
     input->setFocus(true);
+    input->queueKeyPress(sf::Keyboard::P); // losing the focus paused play
     app->runFrame(0.1f);
     EXPECT_FLOAT_EQ(hero.getPosition().x, 130.f);
     EXPECT_TRUE(hero.isAirborne());
@@ -134,6 +135,87 @@ TEST_F(GameStateTest, ResizeRebuildsOneHeroAndOneSkeleton)
     // Built for the size the play screen was made with.
     EXPECT_EQ(entities[0]->getPosition(), sf::Vector2f(100, 528));
     EXPECT_EQ(game()->getWorld().getLayers().size(), 4u);
+}
+
+TEST_F(GameStateTest, PausedNothingMovesAndResumingMakesUpNoTime)
+{
+    const World& world = game()->getWorld();
+    const auto& hero = dynamic_cast<const Player&>(*world.getEntities().front());
+    const auto& skeleton = dynamic_cast<const Skeleton&>(*world.getEntities().back());
+    ASSERT_EQ(skeleton.getState(), SkeletonState::Walk); // it has seen the hero
+    input->queueKeyPress(sf::Keyboard::P);
+    app->runFrame(1.f / 60.f);
+    ASSERT_TRUE(game()->isPaused());
+
+    const sf::Vector2f heroAt = hero.getPosition();
+    const sf::Vector2f skeletonAt = skeleton.getPosition();
+    const int heroFrame = hero.getCurrentAnimation().currentFrame;
+    const int skeletonFrame = skeleton.getCurrentAnimation().currentFrame;
+    const sf::Vector2f cameraAt = world.getCamera().getCenter();
+    input->setKey(sf::Keyboard::D, true);
+    input->setKey(sf::Keyboard::Space, true);
+    input->queueKeyPress(sf::Keyboard::Space);
+    for (int frame = 0; frame < 30; ++frame)
+        app->runFrame(0.1f);
+    EXPECT_EQ(hero.getPosition(), heroAt);
+    EXPECT_FALSE(hero.isAirborne());
+    EXPECT_EQ(hero.getCurrentAnimation().currentFrame, heroFrame);
+    EXPECT_EQ(skeleton.getPosition(), skeletonAt);
+    EXPECT_EQ(skeleton.getCurrentAnimation().currentFrame, skeletonFrame);
+    EXPECT_EQ(world.getCamera().getCenter(), cameraAt);
+
+    // Three seconds paused; the first frame after them is one frame long.
+    input->setKey(sf::Keyboard::Space, false);
+    input->queueKeyPress(sf::Keyboard::P);
+    app->runFrame(1.f / 60.f);
+    EXPECT_FALSE(game()->isPaused());
+    EXPECT_FLOAT_EQ(hero.getPosition().x, heroAt.x + 300.f / 60.f);
+}
+
+TEST_F(GameStateTest, LosingTheFocusPausesAndOnlyTheKeyOrThePadResumes)
+{
+    // A full-screen window takes the keyboard: lost and regained at once.
+    input->setFocus(false);
+    input->setFocus(true);
+    app->runFrame(1.f / 60.f);
+    EXPECT_FALSE(game()->isPaused());
+
+    input->setFocus(false);
+    app->runFrame(1.f / 60.f);
+    EXPECT_TRUE(game()->isPaused());
+    input->setFocus(true);
+    app->runFrame(1.f / 60.f);
+    EXPECT_TRUE(game()->isPaused());
+
+    // P held down repeats its press: only the first one counts, until it is up.
+    sf::Event releaseP{};
+    releaseP.type = sf::Event::KeyReleased;
+    releaseP.key.code = sf::Keyboard::P;
+    input->setKey(sf::Keyboard::P, true);
+    input->queueKeyPress(sf::Keyboard::P);
+    app->runFrame(1.f / 60.f);
+    EXPECT_FALSE(game()->isPaused());
+    input->queueKeyPress(sf::Keyboard::P);
+    app->runFrame(1.f / 60.f);
+    EXPECT_FALSE(game()->isPaused());
+    input->setKey(sf::Keyboard::P, false);
+    input->queueEvent(releaseP);
+    input->queueKeyPress(sf::Keyboard::P);
+    app->runFrame(1.f / 60.f);
+    EXPECT_TRUE(game()->isPaused());
+
+    // The pad's Back resumes and pauses; Escape leaves paused play.
+    input->connectJoystick(0, true);
+    input->setJoystickButton(0, Gamepad::buttonBack, true);
+    app->runFrame(1.f / 60.f);
+    EXPECT_FALSE(game()->isPaused());
+    input->setJoystickButton(0, Gamepad::buttonBack, false);
+    input->setJoystickButton(0, Gamepad::buttonBack, true);
+    app->runFrame(1.f / 60.f);
+    ASSERT_TRUE(game()->isPaused());
+    input->queueKeyPress(sf::Keyboard::Escape);
+    app->runFrame(1.f / 60.f);
+    EXPECT_NE(dynamic_cast<MenuState*>(&app->getStates().top()), nullptr);
 }
 
 TEST(GameStateFailure, MissingForestImageThrowsItsPath)
