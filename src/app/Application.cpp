@@ -3,6 +3,8 @@
 #include "app/FpsCounter.hpp"
 #include "app/RealInput.hpp"
 #include "app/Utf8.hpp"
+#include "audio/DeviceAudio.hpp"
+#include "audio/SilentAudio.hpp"
 #include "menu/MenuState.hpp"
 
 #include <iostream>
@@ -16,10 +18,11 @@ const sf::Color clearColor(30, 30, 60);
 constexpr unsigned frameRateLimit = 60;
 } // namespace
 
-Application::Application() : Application(std::make_unique<RealInput>()) {}
+Application::Application() : Application(std::make_unique<RealInput>(), openAudio(std::cerr)) {}
 
-Application::Application(std::unique_ptr<Input> input)
-    : input(std::move(input)), settings(loadSettings())
+Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> audio)
+    : audio(audio ? std::move(audio) : std::make_unique<SilentAudio>()), input(std::move(input)),
+      settings(loadSettings())
 {
     createWindow();
     if (!font.loadFromFile(fontFileName))
@@ -64,8 +67,11 @@ void Application::runFrame(float dt)
     // A window closed in this frame stays closed.
     if (input->takeFullscreenToggle() && window.isOpen())
         toggleFullscreen();
+    if (input->takeMuteToggle())
+        audio->toggleMute();
     if (!states.empty())
         states.top().update(dt, window);
+    audio->update(dt);
     window.clear(clearColor);
     if (!states.empty())
         states.top().render(window);

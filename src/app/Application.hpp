@@ -2,6 +2,7 @@
 
 #include "app/Input.hpp"
 #include "app/StateStack.hpp"
+#include "audio/Audio.hpp"
 #include "settings/Settings.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -15,12 +16,14 @@
 class Application
 {
 public:
-    /// Reads the player's real keyboard, mouse and gamepads.
+    /// Reads the player's real keyboard, mouse and gamepads, and plays
+    /// through the machine's audio device when one opens.
     Application();
 
-    /// Reads the given input instead (tests script it). Throws
-    /// std::runtime_error when the UI font cannot be loaded.
-    explicit Application(std::unique_ptr<Input> input);
+    /// Reads the given input and plays through the given audio instead (tests
+    /// script the one and record the other; by default nothing is heard).
+    /// Throws std::runtime_error when the UI font cannot be loaded.
+    explicit Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> audio = nullptr);
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -39,6 +42,7 @@ public:
 
     const Settings& getSettings() const { return settings; }
     Input& getInput() { return *input; }
+    Audio& getAudio() { return *audio; }
     sf::RenderWindow& getWindow() { return window; }
     StateStack& getStates() { return states; }
 
@@ -49,7 +53,8 @@ private:
     /// applySettings, like the settings screen's switch.
     void toggleFullscreen();
 
-    // Declared first so it outlives every screen that reads it.
+    // Declared first so they outlive every screen that uses them.
+    std::unique_ptr<Audio> audio;
     std::unique_ptr<Input> input;
     sf::RenderWindow window;
     StateStack states;

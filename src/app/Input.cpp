@@ -26,7 +26,7 @@ bool Input::pollEvent(sf::Window& window, sf::Event& event)
         // SFML reads the pads for every window, focused or not.
         if (!focused && isGamepadInput(event))
             continue;
-        if (keptForApplication(event))
+        if (keptForApplication(event) || keptForMute(event))
             continue;
         return true;
     }
@@ -57,6 +57,27 @@ bool Input::takeFullscreenToggle()
         fullscreenKey = sf::Keyboard::Unknown;
     const bool toggle = fullscreenToggle;
     fullscreenToggle = false;
+    return toggle;
+}
+
+bool Input::keptForMute(const sf::Event& event)
+{
+    const bool pressed = event.type == sf::Event::KeyPressed;
+    if ((!pressed && event.type != sf::Event::KeyReleased) || event.key.code != sf::Keyboard::M)
+        return false;
+    if (pressed && !muteKeyDown)
+        muteToggle = !muteToggle;
+    muteKeyDown = pressed;
+    return true;
+}
+
+bool Input::takeMuteToggle()
+{
+    // The release may have gone to a window that has been made anew since.
+    if (muteKeyDown && !keyDown(sf::Keyboard::M))
+        muteKeyDown = false;
+    const bool toggle = muteToggle;
+    muteToggle = false;
     return toggle;
 }
 

@@ -12,8 +12,9 @@
 ///
 /// Two rules hold whatever the source, so they live here: real-time state
 /// counts only while the window has the focus (SFML's is global, and keys
-/// meant for another window must not run the hero), and F11 or Alt+Enter never
-/// reach a screen, they are kept for the application (takeFullscreenToggle).
+/// meant for another window must not run the hero), and F11 or Alt+Enter, and
+/// M, never reach a screen: they are kept for the application
+/// (takeFullscreenToggle, takeMuteToggle).
 class Input
 {
 public:
@@ -44,6 +45,10 @@ public:
     /// call; two presses cancel out. The application calls it once a frame.
     bool takeFullscreenToggle();
 
+    /// Whether M asked to mute or unmute since the last call; two presses
+    /// cancel out, and a held M counts once. The application calls it once a frame.
+    bool takeMuteToggle();
+
 protected:
     virtual bool nextEvent(sf::Window& window, sf::Event& event) = 0;
     virtual bool keyDown(sf::Keyboard::Key key) const = 0;
@@ -59,8 +64,13 @@ private:
     /// event is the application's and no screen gets it.
     bool keptForApplication(const sf::Event& event);
 
+    /// Notes a press of M; true when the event is M's and no screen gets it.
+    bool keptForMute(const sf::Event& event);
+
     bool focused = true;
     bool fullscreenToggle = false;
+    bool muteToggle = false;
+    bool muteKeyDown = false; // its auto-repeat must not mute and unmute by turns
     // The key that last switched full screen while it stays down: its
     // auto-repeat must not switch again and again.
     sf::Keyboard::Key fullscreenKey = sf::Keyboard::Unknown;

@@ -43,7 +43,7 @@ sf::Vector2u createdSize(const sf::RenderWindow& window)
 } // namespace
 
 MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), controls(input),
+    : font(&font), input(app.getInput()), audio(app.getAudio()), controls(input),
       title(fromUtf8("Игровое меню"), font, titleSize), playButton(makeItem("Играть", font)),
       settingsButton(makeItem("Настройки", font)), exitButton(makeItem("Выход", font)),
       particles(createParticles(static_cast<float>(windowSize.x))), windowSize(windowSize)
@@ -51,6 +51,8 @@ MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application&
     title.setFillColor(sf::Color::Cyan);
     title.setStyle(sf::Text::Bold);
     layout();
+    audio.load({SoundEffect::Hover, SoundEffect::Click});
+    audio.playMusic(MusicTheme::Menu);
 }
 
 void MenuState::layout()
@@ -141,6 +143,8 @@ std::optional<std::size_t> MenuState::clickedItem(const sf::Vector2f& mouse, boo
 
 void MenuState::setFocus(std::optional<std::size_t> newFocus)
 {
+    if (newFocus && newFocus != focus)
+        audio.play(SoundEffect::Hover);
     focus = newFocus;
 }
 
@@ -156,6 +160,7 @@ bool MenuState::obey(MenuCommand command, sf::RenderWindow& window, StateStack& 
 bool MenuState::activate(std::size_t index, sf::RenderWindow& window, StateStack& states,
                          Application& app, bool byKeys)
 {
+    audio.play(SoundEffect::Click);
     if (index == SettingsItem)
     {
         // The press or the key that opens the settings is still held when
@@ -172,7 +177,7 @@ bool MenuState::activate(std::size_t index, sf::RenderWindow& window, StateStack
     if (index == PlayItem)
     {
         // Built first, while this menu is alive; replace then destroys the menu.
-        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput()));
+        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput(), audio));
         return true;
     }
     window.close();

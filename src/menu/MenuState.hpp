@@ -2,6 +2,7 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "audio/Audio.hpp"
 #include "controls/MenuControls.hpp"
 #include "controls/PointerFocus.hpp"
 #include "menu/MenuButton.hpp"
@@ -62,14 +63,16 @@ private:
     std::optional<std::size_t> clickedItem(const sf::Vector2f& mouse, bool pressed);
 
     /// The one place the focus moves, by the keys, the gamepad or the pointer.
+    /// Coming onto an item, it ticks.
     void setFocus(std::optional<std::size_t> newFocus);
 
     /// Acts on a command of the keys or the gamepad; true when the menu is
     /// covered or gone and must return at once.
     bool obey(MenuCommand command, sf::RenderWindow& window, StateStack& states, Application& app);
 
-    /// The one place an item is chosen, by a click, a key or the gamepad; true
-    /// when the menu is covered or gone and must return at once.
+    /// The one place an item is chosen, by a click, a key or the gamepad, with
+    /// a click to hear; true when the menu is covered or gone and must return
+    /// at once.
     bool activate(std::size_t index, sf::RenderWindow& window, StateStack& states, Application& app,
                   bool byKeys);
 
@@ -77,6 +80,7 @@ private:
 
     const sf::Font* font;
     Input& input;
+    Audio& audio;
     MenuControls controls;
     sf::Text title;
     MenuButton playButton;

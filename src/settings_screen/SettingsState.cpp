@@ -4,9 +4,10 @@
 #include "app/StateStack.hpp"
 
 SettingsState::SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), controls(input),
+    : font(&font), input(app.getInput()), audio(app.getAudio()), controls(input),
       panel(font, windowSize, app.getSettings()), application(&app), settings(app.getSettings())
 {
+    audio.load({SoundEffect::Hover, SoundEffect::Click});
 }
 
 void SettingsState::focusFirstItem()
@@ -23,16 +24,40 @@ void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Ap
         if (event.type == sf::Event::Closed)
             window.close();
         const sf::Vector2f mouse = window.mapPixelToCoords(input.getMousePosition(window));
+        const Glance before = glance();
         leave = panel.handleEvent(event, mouse, input.isButtonPressed(sf::Mouse::Left)) ||
                 panel.handleCommand(controls.fromEvent(event));
+        hear(before, leave);
     }
-    leave = leave || panel.handleCommand(controls.frameCommand());
+    if (!leave)
+    {
+        const Glance before = glance();
+        leave = panel.handleCommand(controls.frameCommand());
+        hear(before, leave);
+    }
     if (leave && !states.empty())
     {
         // This pops the screen itself: nothing of it may be touched after.
         // Events still queued go to the menu next frame.
         states.pop();
     }
+}
+
+SettingsState::Glance SettingsState::glance() const
+{
+    return {panel.isDropdownOpen(), panel.isFullscreen(), panel.getSelectedResolution(),
+            panel.getFocus(), panel.getEntryFocus()};
+}
+
+void SettingsState::hear(const Glance& before, bool leave)
+{
+    const Glance now = glance();
+    if (leave || now.open != before.open || now.fullscreen != before.fullscreen ||
+        now.selected != before.selected)
+        audio.play(SoundEffect::Click);
+    else if ((now.focus && now.focus != before.focus) ||
+             (now.entryFocus && now.entryFocus != before.entryFocus))
+        audio.play(SoundEffect::Hover);
 }
 
 void SettingsState::update(float /*dt*/, sf::RenderWindow& /*window*/)

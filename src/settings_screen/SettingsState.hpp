@@ -2,11 +2,14 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "audio/Audio.hpp"
 #include "controls/MenuControls.hpp"
 #include "settings/Settings.hpp"
 #include "settings_screen/SettingsPanel.hpp"
 
 #include <SFML/Graphics/Font.hpp>
+
+#include <optional>
 
 /// The graphics settings screen, opened over the menu. Every change the player
 /// makes is applied to the window and saved in the frame it is made.
@@ -31,8 +34,26 @@ public:
     const Settings& getAppliedSettings() const { return settings; }
 
 private:
+    /// What of the panel is heard changing: the list, the switch, the choice,
+    /// and where the focus is.
+    struct Glance
+    {
+        bool open;
+        bool fullscreen;
+        sf::Vector2u selected;
+        std::optional<std::size_t> focus;
+        std::optional<std::size_t> entryFocus;
+    };
+    Glance glance() const;
+
+    /// After the panel has answered the player: a click when a control did
+    /// something or the screen is left, else a tick when the focus came onto
+    /// an item or an entry.
+    void hear(const Glance& before, bool leave);
+
     const sf::Font* font;
     Input& input;
+    Audio& audio;
     MenuControls controls;
     SettingsPanel panel;
     Application* application;

@@ -11,11 +11,19 @@ namespace
 constexpr sf::Keyboard::Key pauseKey = sf::Keyboard::P;
 } // namespace
 
-GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input)
-    : font(font), input(input), world(windowSize, input), pauseOverlay(font)
+GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input, Audio& audio)
+    : font(font), input(input), audio(audio), world(windowSize, input), pauseOverlay(font)
 {
     world.build(windowSize);
     world.loadBackground();
+    audio.load({SoundEffect::HeroStep, SoundEffect::HeroJump, SoundEffect::HeroLanding,
+                SoundEffect::SkeletonStep, SoundEffect::AxeSwing});
+    audio.playMusic(MusicTheme::Forest);
+}
+
+GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input)
+    : GameState(font, windowSize, input, silence)
+{
 }
 
 void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
@@ -73,8 +81,12 @@ void GameState::update(float dt, sf::RenderWindow& /*window*/)
 {
     // Paused, nothing moves, and the time spent paused is never made up: the
     // frame time counts from the frame before, as always.
-    if (!paused)
-        world.update(dt);
+    if (paused)
+        return;
+    world.update(dt);
+    // The skeleton is heard from where it stands relative to the view's centre.
+    audio.setListenerPosition(world.getCamera().getCenter());
+    characterSounds.update(world, audio);
 }
 
 void GameState::render(sf::RenderWindow& window)

@@ -2,6 +2,9 @@
 
 #include "app/Input.hpp"
 #include "app/State.hpp"
+#include "audio/Audio.hpp"
+#include "audio/CharacterSounds.hpp"
+#include "audio/SilentAudio.hpp"
 #include "world/PauseOverlay.hpp"
 #include "world/World.hpp"
 
@@ -13,8 +16,12 @@
 class GameState : public State
 {
 public:
-    /// Builds the world for a window of this size. Throws std::runtime_error
-    /// when a character or forest image is missing.
+    /// Builds the world for a window of this size and turns the music to the
+    /// forest. Throws std::runtime_error when a character or forest image is
+    /// missing.
+    GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input, Audio& audio);
+
+    /// A play screen that is not heard.
     GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input);
 
     void handleInput(sf::RenderWindow& window, StateStack& states, Application& app) override;
@@ -34,8 +41,11 @@ private:
 
     const sf::Font& font; // for the menu that Escape builds, and the pause
     Input& input;
+    SilentAudio silence; // what a screen built without audio plays to
+    Audio& audio;
     World world;
     PauseOverlay pauseOverlay;
     bool paused = false;
     bool pauseKeyDown = false; ///< P is held since it last paused or resumed
+    CharacterSounds characterSounds;
 };

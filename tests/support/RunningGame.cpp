@@ -4,7 +4,9 @@ void RunningGame::startGame()
 {
     auto scripted = std::make_unique<ScriptedInput>();
     input = scripted.get();
-    app = std::make_unique<Application>(std::move(scripted));
+    auto recording = std::make_unique<RecordingAudio>();
+    audio = recording.get();
+    app = std::make_unique<Application>(std::move(scripted), std::move(recording));
 }
 
 void RunningGame::frame(float dt)

@@ -2,6 +2,7 @@
 
 #include "app/Application.hpp"
 #include "app/ScriptedInput.hpp"
+#include "support/RecordingAudio.hpp"
 #include "support/ScratchDirectory.hpp"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,8 @@
 #include <stdexcept>
 
 /// A whole game on scripted input in a scratch directory, driven frame by
-/// frame. Tests that want a settings file write it before startGame.
+/// frame, its sound recorded. Tests that want a settings file write it before
+/// startGame.
 class RunningGame : public testing::Test
 {
 protected:
@@ -47,5 +49,6 @@ protected:
 
     ScratchDirectory dir;
     ScriptedInput* input = nullptr;
+    RecordingAudio* audio = nullptr;
     std::unique_ptr<Application> app;
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "audio/Audio.hpp"
+#include "audio/MusicPlayer.hpp"
+#include "audio/SoundPlayer.hpp"
+
+#include <memory>
+#include <ostream>
+
+/// The game's sound through the machine's audio device (OpenAL, by way of
+/// SFML): effects placed around the listener, and the music.
+class DeviceAudio : public Audio
+{
+public:
+    /// Needs an open device: see openAudio.
+    explicit DeviceAudio(std::ostream& errors);
+
+    void load(std::initializer_list<SoundEffect> effects) override;
+    void play(SoundEffect effect) override;
+    void playAt(SoundEffect effect, sf::Vector2f position) override;
+    void setListenerPosition(sf::Vector2f position) override;
+    void playMusic(MusicTheme theme) override;
+    void update(float dt) override;
+    void toggleMute() override;
+    bool isMuted() const override { return muted; }
+
+private:
+    SoundPlayer sounds;
+    MusicPlayer music;
+    bool muted = false;
+};
+
+/// The sound of this run. Finds out once whether an audio device opens: if it
+/// does, the real sound; if not, one line on `errors` and silence, without a
+/// single sound object (each would make SFML and OpenAL complain again). The
+/// libraries' own complaints while the device is tried are kept off standard
+/// error, unless the player asked OpenAL for its log (ALSOFT_LOGLEVEL).
+std::unique_ptr<Audio> openAudio(std::ostream& errors);
