@@ -12,12 +12,17 @@ wr_scratch_copy() {
     echo "$scratch"
 }
 
+# The OpenAL configuration the game is started with: by default its sound goes
+# nowhere, whatever sound hardware the machine has; a test that listens points
+# this at a configuration of its own.
+WR_AUDIO_CONF=${WR_AUDIO_CONF:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/null-audio.conf}
+
 # Starts the game in directory $1; its output goes to $1/stdout and $1/stderr.
 # Further arguments are a command that runs the game (setpriv, valgrind...).
 wr_launch() {
     WR_DIR=$1
     shift
-    (cd "$WR_DIR" && exec "$@" ./woodrun >stdout 2>stderr) &
+    (cd "$WR_DIR" && export ALSOFT_CONF=$WR_AUDIO_CONF && exec "$@" ./woodrun >stdout 2>stderr) &
     WR_PID=$!
     WR_WINDOW=""
 }
