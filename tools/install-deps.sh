@@ -4,8 +4,8 @@
 #   tools/install-deps.sh test   that, and what the tests need
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libsfml-dev libopenal-dev libx11-dev fonts-dejavu-core xvfb xauth
-          xdotool x11-apps)
+packages=(cmake g++ make pkg-config libsfml-dev libopenal-dev libx11-dev libxtst-dev fonts-dejavu-core
+          xvfb xauth xdotool x11-apps)
 if [ "${1:-play}" = test ]; then
     packages+=(libgtest-dev clang libclang-rt-dev valgrind)
     # Building and checking the Debian package.

@@ -10,6 +10,10 @@
 //       the RMS level (0 to 1) of the mix of both sides over that stretch (seconds)
 //   woodrun-listen quietest CAPTURE FROM TO WINDOW
 //       the lowest RMS level of any WINDOW seconds long stretch between FROM and TO
+//   woodrun-listen press KEY CAPTURE
+//       presses KEY (an X key name, such as space) in the X display as a
+//       keyboard would, and prints where the capture had got to at that very
+//       moment, in seconds. The key stays down; xdotool lets it up.
 //   woodrun-listen find CAPTURE SOUND FROM TO [SOUND_FROM SOUND_LENGTH]
 //       where in the capture, between FROM and TO, SOUND (a WAV or OGG file, or
 //       the stretch of it given) starts: "SECONDS CORRELATION", the second
@@ -17,6 +21,8 @@
 
 #include <SFML/Audio/InputSoundFile.hpp>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -162,6 +168,36 @@ std::vector<float> readSound(const std::string& path, unsigned rate, double from
     return resampled;
 }
 
+/// The capture's length in seconds when the file was `bytes` long.
+double secondsAt(const Capture& capture, std::size_t bytes)
+{
+    const std::size_t frames =
+        bytes > capture.dataAt ? (bytes - capture.dataAt) / capture.frameBytes() : 0;
+    return static_cast<double>(frames) / capture.rate;
+}
+
+/// Presses the key and returns the capture's length just before, in seconds.
+/// Everything slow (connecting, looking the key up, reading the header) comes
+/// first, so the two moments lie microseconds apart.
+double press(const std::string& key, const std::string& path)
+{
+    const Capture capture = readHeader(readBytes(path, 4096), path);
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        throw std::runtime_error("no X display");
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(key.c_str()));
+    if (code == 0)
+    {
+        XCloseDisplay(display);
+        throw std::runtime_error("no key " + key);
+    }
+    const std::size_t bytes = std::filesystem::file_size(path);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XFlush(display);
+    XCloseDisplay(display);
+    return secondsAt(capture, bytes);
+}
+
 std::size_t frameAt(const Capture& capture, double seconds)
 {
     return std::min(capture.mid.size(),
@@ -236,10 +272,13 @@ int main(int argc, char* argv[])
             const Capture capture = readHeader(readBytes(args[1], 4096), args[1]);
             const std::size_t bytes =
                 args.size() == 3 ? std::stoul(args[2]) : std::filesystem::file_size(args[1]);
-            const std::size_t frames =
-                bytes > capture.dataAt ? (bytes - capture.dataAt) / capture.frameBytes() : 0;
-            std::cout << frames << ' ' << capture.rate << ' '
-                      << static_cast<double>(frames) / capture.rate << '\n';
+            const double seconds = secondsAt(capture, bytes);
+            std::cout << std::lround(seconds * capture.rate) << ' ' << capture.rate << ' '
+                      << seconds << '\n';
+        }
+        else if (args.size() == 3 && args[0] == "press")
+        {
+            std::cout << press(args[1], args[2]) << '\n';
         }
         else if (args.size() == 4 && args[0] == "level")
         {
