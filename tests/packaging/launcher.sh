@@ -22,9 +22,10 @@ tree_state() {
 }
 before=$(tree_state)
 
-# Starts the launcher from /; arguments are more environment for it.
+# Starts the launcher from /, its sound going nowhere as in every session of
+# the tests; arguments are more environment for it.
 launch_installed() {
-    (cd / && exec env "$@" "$LAUNCHER" >"$RUN/stdout" 2>"$RUN/stderr") &
+    (cd / && exec env ALSOFT_CONF="$WR_AUDIO_CONF" "$@" "$LAUNCHER" >"$RUN/stdout" 2>"$RUN/stderr") &
     WR_PID=$!
     WR_WINDOW=""
 }
