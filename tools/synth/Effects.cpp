@@ -206,6 +206,8 @@ std::vector<double> axeSound()
     Rng rng(707);
     Biquad edge(Biquad::Shape::BandPass, sampleRate, 350, 1.8);
     Biquad air(Biquad::Shape::BandPass, sampleRate, 700, 2.5);
+    // The skeleton swings again and again: the hiss above the whoosh would tire.
+    Biquad soft(Biquad::Shape::LowPass, sampleRate, 4000, 0.7);
     const double peakAt = 0.16; // the blade is fastest here
     return make(0.45, 0.05,
                 [&](double t)
@@ -218,6 +220,6 @@ std::vector<double> axeSound()
                                                     : std::exp(-(t - peakAt) / 0.09);
                     const double blade = edge.process(noise(rng));
                     const double wake = air.process(noise(rng));
-                    return swell * (blade + 0.35 * wake);
+                    return soft.process(swell * (blade + 0.35 * wake));
                 });
 }

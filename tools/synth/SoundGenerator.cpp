@@ -48,7 +48,7 @@ std::vector<SoundGenerator::Sound> SoundGenerator::build() const
     sounds.push_back(effect(SoundEffect::SkeletonStep, boneStepSound(), 0.45));
     // The skeleton attacks again and again while the knight is near: its
     // whoosh stays below the knight's own sounds.
-    sounds.push_back(effect(SoundEffect::AxeSwing, axeSound(), 0.45));
+    sounds.push_back(effect(SoundEffect::AxeSwing, axeSound(), 0.4));
     sounds.push_back(theme(MusicTheme::Menu, menuTheme()));
     sounds.push_back(theme(MusicTheme::Forest, forestTheme()));
     return sounds;
