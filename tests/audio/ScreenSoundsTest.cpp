@@ -70,6 +70,10 @@ TEST_F(ScreenSoundsTest, MenuTicksOncePerEntryAndClicksWhenAnItemIsChosen)
     pointAt(menu.getSettingsButton().getBounds(), false);
     frame();
     EXPECT_EQ(audio->count(SoundEffect::Hover), 3u);
+    // The keys move the same focus: one tick a step.
+    keyPress(sf::Keyboard::Down);
+    EXPECT_EQ(top<MenuState>().getFocus(), MenuState::ExitItem);
+    EXPECT_EQ(audio->count(SoundEffect::Hover), 4u);
     EXPECT_EQ(audio->count(SoundEffect::Click), 0u);
 
     // Play: a click, the forest's effects loaded as the screen is built, and
@@ -141,6 +145,9 @@ TEST_F(ScreenSoundsTest, EverySettingsControlClicksAndTheMusicGoesOnThroughNewWi
     // by the keys.
     click(top<MenuState>().getSettingsButton().getBounds());
     const std::size_t hovers = audio->count(SoundEffect::Hover);
+    pointAt({5, 5, 1, 1}, false); // where the screen first sees the pointer
+    queueMouseMove();
+    frame();
     pointAt(panel().getApplyBox().getGlobalBounds(), false);
     queueMouseMove();
     frame();
@@ -156,11 +163,11 @@ TEST_F(ScreenSoundsTest, MMutesAndUnmutesOnEveryScreenForTheRunOnly)
 {
     // Held down, the key repeats; it counts once until it comes up.
     input->setKey(sf::Keyboard::M, true);
-    keyPress(sf::Keyboard::M);
-    EXPECT_TRUE(audio->isMuted());
-    keyPress(sf::Keyboard::M);
-    keyPress(sf::Keyboard::M);
-    EXPECT_TRUE(audio->isMuted());
+    for (int repeat = 0; repeat < 3; ++repeat)
+    {
+        keyPress(sf::Keyboard::M);
+        EXPECT_TRUE(audio->isMuted()) << "after " << repeat << " repeats";
+    }
     input->setKey(sf::Keyboard::M, false);
     sf::Event release{};
     release.type = sf::Event::KeyReleased;
