@@ -9,20 +9,24 @@ wr_scratch_copy() {
     scratch=$(mktemp -d "${TMPDIR:-/tmp}/woodrun-run.XXXXXX")
     cp -R "$1"/. "$scratch"/
     rm -f "$scratch/settings.cfg"
+    cp "$WR_NULL_AUDIO" "$scratch/null-audio.conf"
     echo "$scratch"
 }
 
-# The OpenAL configuration the game is started with: by default its sound goes
-# nowhere, whatever sound hardware the machine has; a test that listens points
-# this at a configuration of its own.
-WR_AUDIO_CONF=${WR_AUDIO_CONF:-$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/null-audio.conf}
+# The OpenAL configuration the game is started with. By default it is
+# null-audio.conf, copied beside the game by wr_scratch_copy (where a game run
+# as another user can read it too): the sound goes nowhere, whatever sound
+# hardware the machine has. A test that listens points this at its own.
+WR_AUDIO_CONF=${WR_AUDIO_CONF:-}
+WR_NULL_AUDIO=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/null-audio.conf
 
 # Starts the game in directory $1; its output goes to $1/stdout and $1/stderr.
 # Further arguments are a command that runs the game (setpriv, valgrind...).
 wr_launch() {
     WR_DIR=$1
     shift
-    (cd "$WR_DIR" && export ALSOFT_CONF=$WR_AUDIO_CONF && exec "$@" ./woodrun >stdout 2>stderr) &
+    (cd "$WR_DIR" && export ALSOFT_CONF=${WR_AUDIO_CONF:-$WR_DIR/null-audio.conf} &&
+        exec "$@" ./woodrun >stdout 2>stderr) &
     WR_PID=$!
     WR_WINDOW=""
 }

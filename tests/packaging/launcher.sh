@@ -25,7 +25,8 @@ before=$(tree_state)
 # Starts the launcher from /, its sound going nowhere as in every session of
 # the tests; arguments are more environment for it.
 launch_installed() {
-    (cd / && exec env ALSOFT_CONF="$WR_AUDIO_CONF" "$@" "$LAUNCHER" >"$RUN/stdout" 2>"$RUN/stderr") &
+    (cd / && exec env ALSOFT_CONF="${WR_AUDIO_CONF:-$RUN/null-audio.conf}" "$@" "$LAUNCHER" \
+        >"$RUN/stdout" 2>"$RUN/stderr") &
     WR_PID=$!
     WR_WINDOW=""
 }
