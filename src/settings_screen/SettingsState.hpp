@@ -34,6 +34,10 @@ public:
     const Settings& getAppliedSettings() const { return settings; }
 
 private:
+    /// Whether the event is the press that opened the screen; its release
+    /// ends the hold.
+    bool isOpeningPress(const sf::Event& event);
+
     /// What of the panel is heard changing: the list, the switch, the choice,
     /// and where the focus is.
     struct Glance
@@ -58,4 +62,7 @@ private:
     SettingsPanel panel;
     Application* application;
     Settings settings; ///< the settings last handed to the application
+    /// The left button was down when the screen opened, and its release has
+    /// not come yet: the press that opened the screen.
+    bool openingPressHeld;
 };

@@ -159,3 +159,25 @@ TEST_F(SettingsScreenTest, EscapeBackAndApplyReturnToTheSameMenu)
     EXPECT_EQ(app->getStates().size(), 1u);
     EXPECT_FALSE(std::filesystem::exists("settings.cfg"));
 }
+
+TEST_F(SettingsScreenTest, ThePressThatOpensTheScreenLateIsNoClickOnIt)
+{
+    startGame();
+    // On a busy machine a frame may see the button held on "Настройки" before
+    // the press's own event has come in. At 800x600 "Применить" lies under
+    // that press: the late event must not close the screen it opened.
+    frame();
+    pointAt(top<MenuState>().getSettingsButton().getBounds(), true);
+    frame();
+    ASSERT_TRUE(onTop<SettingsState>());
+    queueMouseButton(sf::Event::MouseButtonPressed);
+    input->setButton(sf::Mouse::Left, false);
+    queueMouseButton(sf::Event::MouseButtonReleased);
+    frame();
+    EXPECT_TRUE(onTop<SettingsState>());
+
+    // The next press is a click again.
+    tap(panel().getApplyBox().getGlobalBounds());
+    frame();
+    EXPECT_TRUE(onTop<MenuState>());
+}
