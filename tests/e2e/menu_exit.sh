@@ -12,6 +12,9 @@ wr_point 380 425
 wr_wait_pixels 10 100 320 395 200 60 0 255 0 40 ||
     fail "the exit item does not light up under the mouse"
 
+# The rate is printed once a second; the picture can be ready sooner than that.
+printed_rate() { grep -q -E '^FPS: [0-9]+$' "$RUN/stdout"; }
+wr_await 10 printed_rate || fail "no FPS line on standard output"
 leave_through_exit
 grep -q -E '^FPS: [0-9]+$' "$RUN/stdout" || fail "no FPS line on standard output"
 if grep -v -q -E '^FPS: [0-9]+$' "$RUN/stdout"; then fail "unexpected standard output"; fi
