@@ -31,6 +31,7 @@ public:
     unsigned getHeight() const { return height; }
     const std::vector<int>& getTiles() const { return tiles; }
     const sf::VertexArray& getVertices() const { return vertices; }
+    const sf::Texture& getTileset() const { return tileset; }
 
     /// Draws every quad, the fully transparent ones too. The picture is the one
     /// the map draws as a drawable, which leaves those out.

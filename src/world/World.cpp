@@ -276,6 +276,7 @@ void World::render(sf::RenderTarget& target)
     target.setView(camera);
     drawLayers(target);
     target.draw(tileMap);
+    target.draw(groundStrip);
     drawCharacters(target);
     target.setView(target.getDefaultView());
 }
@@ -286,6 +287,7 @@ void World::renderStraightforward(sf::RenderTarget& target) const
     target.setView(camera);
     drawWholeLayers(target);
     tileMap.drawWhole(target, sf::RenderStates::Default);
+    target.draw(groundStrip);
     drawCharacters(target);
     target.setView(target.getDefaultView());
 }

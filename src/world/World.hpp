@@ -2,6 +2,7 @@
 
 #include "app/Input.hpp"
 #include "characters/Entity.hpp"
+#include "world/GroundStrip.hpp"
 #include "world/LayerCoverage.hpp"
 #include "world/TileMap.hpp"
 
@@ -47,7 +48,8 @@ public:
     /// hero is resolved against the level, and the camera eases after the hero.
     void update(float dt);
 
-    /// Draws the forest, the level and the characters through the camera, then
+    /// Draws the forest, the level with its ground row carried on past both
+    /// ends, and the characters through the camera, then
     /// restores the target's default view. The forest is drawn only where it
     /// can show; the picture is the one renderStraightforward draws.
     void render(sf::RenderTarget& target);
@@ -84,6 +86,7 @@ private:
     const Input& input;
     std::vector<std::unique_ptr<Entity>> entities;
     TileMap tileMap;
+    GroundStrip groundStrip{tileMap};
     sf::View camera;
     sf::Color backgroundColor = sf::Color::Black;
     std::vector<sf::Sprite> layers;

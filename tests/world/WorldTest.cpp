@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace
 {
 /// Counts its updates and notes where the hero stood during each.
@@ -222,3 +224,75 @@ TEST_P(WorldPicture, FastDrawingShowsExactlyTheStraightforwardPicture)
 
 INSTANTIATE_TEST_SUITE_P(Windows, WorldPicture,
                          testing::Values(sf::Vector2u(800, 600), sf::Vector2u(1366, 768)));
+
+namespace
+{
+/// Pixels of the window's ground row, drawn at twice the tile's size along
+/// its bottom, that are not the ground tile's: only the tile's rows that are
+/// opaque all the way across are looked at, for nothing shows through them.
+int offTheGround(const sf::Image& picture)
+{
+    sf::Image tileset;
+    if (!tileset.loadFromFile("Texture/TX Tileset Ground.png"))
+        return -1;
+    const sf::IntRect tile(335, 96, 36, 36);
+    std::set<sf::Uint32> colours;
+    std::vector<bool> opaqueRow(tile.height, true);
+    for (int y = 0; y < tile.height; ++y)
+        for (int x = 0; x < tile.width; ++x)
+        {
+            const sf::Color texel = tileset.getPixel(tile.left + x, tile.top + y);
+            colours.insert(texel.toInteger());
+            opaqueRow[y] = opaqueRow[y] && texel.a == 255;
+        }
+
+    int off = 0;
+    const sf::Vector2u size = picture.getSize();
+    const unsigned groundTop = size.y - 2 * tile.height;
+    for (unsigned y = groundTop; y < size.y; ++y)
+        for (unsigned x = 0; x < size.x && opaqueRow[(y - groundTop) / 2]; ++x)
+            off += colours.count(picture.getPixel(x, y).toInteger()) == 0 ? 1 : 0;
+    return off;
+}
+
+class GroundRow : public testing::TestWithParam<sf::Vector2u>
+{
+};
+} // namespace
+
+TEST_P(GroundRow, FillsTheBottomOfTheWindowWhereverTheCameraLooks)
+{
+    const sf::Vector2u size = GetParam();
+    PlayableWorld playable(size);
+    World& world = playable.world;
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(size.x, size.y));
+    const auto offTheGroundNow = [&]
+    {
+        world.render(target);
+        target.display();
+        return offTheGround(target.getTexture().copyToImage());
+    };
+    const auto heroX = [&] { return world.getEntities().front()->getPosition().x; };
+
+    // The camera starts left of the level.
+    world.update(1.f / 60.f);
+    EXPECT_EQ(offTheGroundNow(), 0) << "first frame";
+
+    playable.keys.setKey(sf::Keyboard::D, true);
+    while (heroX() < 3100.f)
+        world.update(1.f / 60.f);
+    EXPECT_EQ(offTheGroundNow(), 0) << "past the right end";
+
+    playable.keys.setKey(sf::Keyboard::D, false);
+    playable.keys.setKey(sf::Keyboard::A, true);
+    while (heroX() > 100.f)
+        world.update(1.f / 60.f);
+    EXPECT_EQ(offTheGroundNow(), 0) << "back at the start";
+    while (heroX() > -2900.f)
+        world.update(1.f / 60.f);
+    EXPECT_EQ(offTheGroundNow(), 0) << "past the left end";
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, GroundRow,
+                         testing::Values(sf::Vector2u(800, 600), sf::Vector2u(1920, 1080)));
