@@ -5,8 +5,6 @@
 #include "resources/TextureCache.hpp"
 #include "world/Parallax.hpp"
 
-#include <SFML/OpenGL.hpp>
-
 #include <array>
 #include <cmath>
 #include <iostream>
@@ -27,10 +25,6 @@ constexpr float spawnScale = 2.f;
 constexpr float cameraLead = 200.f;
 constexpr float cameraEase = 0.1f;
 constexpr int layerCopies = 4;
-// Clipping the forest to another rectangle costs about as much as filling
-// this many pixels with it (measured with Mesa drawing in software, where
-// every pixel counts).
-constexpr double patchCost = 34000.0;
 
 struct Layer
 {
@@ -56,7 +50,8 @@ float groundY(sf::Vector2u windowSize)
 World::World(sf::Vector2u windowSize, const Input& input)
     : windowSize(windowSize), input(input),
       camera(sf::Vector2f(0.f, static_cast<float>(windowSize.y) * 0.5f),
-             sf::Vector2f(static_cast<float>(windowSize.x), static_cast<float>(windowSize.y)))
+             sf::Vector2f(static_cast<float>(windowSize.x), static_cast<float>(windowSize.y))),
+      forestRenderer(ForestRenderer::tuningFor(windowSize))
 {
 }
 
@@ -120,8 +115,7 @@ void World::loadBackground()
     std::vector<sf::Image> images;
     for (const sf::Texture* texture : textures)
         images.push_back(texture->copyToImage());
-    layerCoverage = LayerCoverage::analyse(images, windowSize, patchCost);
-    forestFillsView = LayerCoverage::fillsWindow(images, windowSize.y);
+    forestRenderer.prepare(images, windowSize);
 }
 
 void World::addEntity(std::unique_ptr<Entity> entity)
@@ -168,96 +162,22 @@ float World::layerStart(std::size_t index) const
 
 std::vector<float> World::layerCopyPositions(std::size_t index) const
 {
-    std::vector<float> positions;
-    for (int copy = 0; copy < layerCopies; ++copy)
-        positions.push_back(layerStart(index) + static_cast<float>(copy) * layerWidth(index));
-    return positions;
+    std::vector<ForestRenderer::Layer> placed;
+    placeLayers(placed);
+    return placed[index].copies;
 }
 
-void World::drawLayers(sf::RenderTarget& target)
+void World::placeLayers(std::vector<ForestRenderer::Layer>& placed) const
 {
-    // Each copy of a layer is drawn whole, exactly as renderStraightforward
-    // draws it, but clipped to the layer's patches: the same pixels wherever
-    // the layer can show, no filling elsewhere. The patches were worked out
-    // for a window of this world's size seen through its camera; a window
-    // stretched by its frame gets the straightforward drawing.
-    if (target.getSize() != windowSize || !target.setActive(true))
-    {
-        drawWholeLayers(target);
-        return;
-    }
-    const float viewLeft = camera.getCenter().x - camera.getSize().x * 0.5f;
-    const float viewRight = viewLeft + camera.getSize().x;
-    glEnable(GL_SCISSOR_TEST);
-    for (std::size_t i = 0; i < layers.size() && i < layerCoverage.size(); ++i)
-    {
-        if (layers[i].getTexture() == nullptr)
-            continue;
-        const float start = layerStart(i);
-        const float width = layerWidth(i);
-        const float columnWidth = layers[i].getScale().x;
-        std::array<float, layerCopies> shown{};
-        std::size_t shownCount = 0;
-        for (int copy = 0; copy < layerCopies; ++copy)
-        {
-            const float x = start + static_cast<float>(copy) * width;
-            if (x < viewRight && x + width > viewLeft)
-                shown[shownCount++] = x;
-        }
-
-        for (const LayerCoverage::Patch& patch : layerCoverage[i].getPatches())
-        {
-            const sf::BlendMode blend = patch.opaque ? sf::BlendNone : sf::BlendAlpha;
-            // A patch across the whole image is one scissor for every copy.
-            if (patch.fullWidth &&
-                !clipTo(target, 0, patch.top, static_cast<int>(windowSize.x), patch.bottom))
-                continue;
-            for (std::size_t copy = 0; copy < shownCount; ++copy)
-            {
-                const float x = shown[copy];
-                layers[i].setPosition(x, 0.f);
-                if (!patch.fullWidth)
-                {
-                    // A little wider than the columns: rounding at the edges
-                    // must not lose a pixel; more of the layer changes nothing.
-                    const float left = x + static_cast<float>(patch.left) * columnWidth - viewLeft;
-                    const float right =
-                        x + static_cast<float>(patch.right) * columnWidth - viewLeft;
-                    if (!clipTo(target, static_cast<int>(std::floor(left)) - 2, patch.top,
-                                static_cast<int>(std::ceil(right)) + 2, patch.bottom))
-                        continue;
-                }
-                target.draw(layers[i], blend);
-            }
-        }
-    }
-    glDisable(GL_SCISSOR_TEST);
-}
-
-bool World::clipTo(const sf::RenderTarget& target, int left, int top, int right, int bottom) const
-{
-    const sf::Vector2u size = target.getSize();
-    left = std::max(left, 0);
-    right = std::min(right, static_cast<int>(size.x));
-    if (right <= left || bottom <= top)
-        return false;
-    // The scissor counts rows from the bottom of the target.
-    glScissor(left, static_cast<int>(size.y) - bottom, right - left, bottom - top);
-    return true;
-}
-
-void World::drawWholeLayers(sf::RenderTarget& target) const
-{
+    placed.resize(layers.size());
     for (std::size_t i = 0; i < layers.size(); ++i)
     {
+        placed[i].sprite = &layers[i];
+        placed[i].copies.clear();
         if (layers[i].getTexture() == nullptr)
             continue;
-        sf::Sprite layer = layers[i];
-        for (const float x : layerCopyPositions(i))
-        {
-            layer.setPosition(x, 0.f);
-            target.draw(layer);
-        }
+        for (int copy = 0; copy < layerCopies; ++copy)
+            placed[i].copies.push_back(layerStart(i) + static_cast<float>(copy) * layerWidth(i));
     }
 }
 
@@ -269,12 +189,13 @@ void World::drawCharacters(sf::RenderTarget& target) const
 
 void World::render(sf::RenderTarget& target)
 {
-    // Where the forest's opaque rows fill the whole view, nothing of the
-    // clearing colour would show.
-    if (!forestFillsView)
+    // Where the forest leaves nothing behind it to show, clearing is wasted.
+    if (!forestRenderer.fillsWindow())
         target.clear(backgroundColor);
     target.setView(camera);
-    drawLayers(target);
+    placeLayers(placedLayers);
+    forestRenderer.draw(target, placedLayers,
+                        {camera.getCenter() - camera.getSize() * 0.5f, camera.getSize()});
     target.draw(tileMap);
     target.draw(groundStrip);
     drawCharacters(target);
@@ -285,7 +206,9 @@ void World::renderStraightforward(sf::RenderTarget& target) const
 {
     target.clear(backgroundColor);
     target.setView(camera);
-    drawWholeLayers(target);
+    std::vector<ForestRenderer::Layer> placed;
+    placeLayers(placed);
+    ForestRenderer::drawWhole(target, placed);
     tileMap.drawWhole(target, sf::RenderStates::Default);
     target.draw(groundStrip);
     drawCharacters(target);

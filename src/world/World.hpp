@@ -2,8 +2,8 @@
 
 #include "app/Input.hpp"
 #include "characters/Entity.hpp"
+#include "world/ForestRenderer.hpp"
 #include "world/GroundStrip.hpp"
-#include "world/LayerCoverage.hpp"
 #include "world/TileMap.hpp"
 
 #include <SFML/Graphics/Color.hpp>
@@ -74,12 +74,8 @@ private:
     float layerWidth(std::size_t index) const;
     float layerStart(std::size_t index) const;
 
-    void drawLayers(sf::RenderTarget& target);
-    void drawWholeLayers(sf::RenderTarget& target) const;
-
-    /// Clips drawing to window pixels [left, right) x [top, bottom); false when
-    /// nothing of that lies in the target.
-    bool clipTo(const sf::RenderTarget& target, int left, int top, int right, int bottom) const;
+    /// Every forest layer with the world x of its copies, as the camera stands.
+    void placeLayers(std::vector<ForestRenderer::Layer>& placed) const;
     void drawCharacters(sf::RenderTarget& target) const;
 
     sf::Vector2u windowSize;
@@ -91,6 +87,6 @@ private:
     sf::Color backgroundColor = sf::Color::Black;
     std::vector<sf::Sprite> layers;
     std::vector<float> layerFactors;
-    std::vector<LayerCoverage> layerCoverage;
-    bool forestFillsView = false;
+    ForestRenderer forestRenderer;
+    std::vector<ForestRenderer::Layer> placedLayers; ///< kept from frame to frame
 };

@@ -223,7 +223,8 @@ TEST_P(WorldPicture, FastDrawingShowsExactlyTheStraightforwardPicture)
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WorldPicture,
-                         testing::Values(sf::Vector2u(800, 600), sf::Vector2u(1366, 768)));
+                         testing::Values(sf::Vector2u(800, 600), sf::Vector2u(1366, 768),
+                                         sf::Vector2u(2560, 1440), sf::Vector2u(3840, 2160)));
 
 namespace
 {
