@@ -10,10 +10,6 @@
 #include <iostream>
 #include <stdexcept>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 namespace
 {
 const char* const windowTitle = "Игровое меню";
@@ -28,14 +24,6 @@ Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> au
     : audio(audio ? std::move(audio) : std::make_unique<SilentAudio>()), input(std::move(input)),
       settings(loadSettings())
 {
-#if defined(__GLIBC__)
-    // Mesa drawing in software takes a fresh 64 KB block for every change of
-    // drawing state, such as each clip rectangle of the forest, and frees them
-    // all once a frame is drawn. Handed back to the system every frame, the
-    // blocks cost page faults in the next one, more than the drawing itself;
-    // kept, they are reused.
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
     createWindow();
     if (!font.loadFromFile(fontFileName))
     {

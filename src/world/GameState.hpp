@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HeapRetention.hpp"
 #include "app/Input.hpp"
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
@@ -39,7 +40,8 @@ private:
     /// its auto-repeat) or of the gamepad's Back.
     bool isPauseToggle(const sf::Event& event);
 
-    const sf::Font& font; // for the menu that Escape builds, and the pause
+    HeapRetention heapRetention; // first in, last out: for as long as play lasts
+    const sf::Font& font;        // for the menu that Escape builds, and the pause
     Input& input;
     SilentAudio silence; // what a screen built without audio plays to
     Audio& audio;

@@ -1,0 +1,18 @@
+#pragma once
+
+/// While it lives, memory the process frees stays with the process instead of
+/// going back to the system at once; when it goes, what was kept goes back.
+///
+/// Mesa drawing in software takes a fresh 64 KB block for every change of
+/// drawing state, such as each clip rectangle of the forest, and frees them
+/// all once a frame is drawn. Handed back to the system every frame, the
+/// blocks cost page faults in the next one, more than the drawing itself.
+class HeapRetention
+{
+public:
+    HeapRetention();
+    ~HeapRetention();
+
+    HeapRetention(const HeapRetention&) = delete;
+    HeapRetention& operator=(const HeapRetention&) = delete;
+};
