@@ -1,5 +1,6 @@
 #include "world/ForestRenderer.hpp"
 
+#include "support/PictureDifference.hpp"
 #include "world/Parallax.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -137,16 +138,6 @@ TEST(ForestRenderer, GapsAreCutOutOnlyWhereThatIsWorthAClip)
 
 namespace
 {
-int largestDifference(const sf::Image& a, const sf::Image& b)
-{
-    const sf::Uint8* p = a.getPixelsPtr();
-    const sf::Uint8* q = b.getPixelsPtr();
-    int largest = 0;
-    for (std::size_t i = 0; i < std::size_t{a.getSize().x} * a.getSize().y * 4; ++i)
-        largest = std::max(largest, std::abs(p[i] - q[i]));
-    return largest;
-}
-
 /// Layers of every kind the renderer treats apart, each an image of its own
 /// size: opaque all over, opaque or clear, and partly translucent.
 Layers mixedLayers(sf::Vector2u window)

@@ -3,6 +3,7 @@
 #include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
+#include "support/PictureDifference.hpp"
 #include "support/PlayableWorld.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/Parallax.hpp"
@@ -175,17 +176,6 @@ TEST(World, BackgroundIsFourStretchedLayersHoweverOftenItIsLoaded)
 
 namespace
 {
-/// The largest difference of any colour channel between two pictures.
-int largestDifference(const sf::Image& a, const sf::Image& b)
-{
-    const sf::Uint8* p = a.getPixelsPtr();
-    const sf::Uint8* q = b.getPixelsPtr();
-    int largest = 0;
-    for (std::size_t i = 0; i < std::size_t{a.getSize().x} * a.getSize().y * 4; ++i)
-        largest = std::max(largest, std::abs(p[i] - q[i]));
-    return largest;
-}
-
 class WorldPicture : public testing::TestWithParam<sf::Vector2u>
 {
 };
