@@ -202,31 +202,23 @@ TEST(ForestRenderer, DrawsExactlyWhatDrawingEveryCopyWholeDraws)
         const sf::View view({centre, window.y * 0.5f}, sf::Vector2f(window));
         const sf::FloatRect shown(view.getCenter() - view.getSize() * 0.5f, view.getSize());
 
-        fast.clear(sf::Color::Magenta);
-        fast.setView(view);
-        renderer.draw(fast, placed, shown);
-        fast.display();
-        plain.clear(sf::Color::Magenta);
-        plain.setView(view);
-        ForestRenderer::drawWhole(plain, placed);
-        plain.display();
-        ASSERT_EQ(
-            largestDifference(fast.getTexture().copyToImage(), plain.getTexture().copyToImage()), 0)
-            << "camera at " << centre;
-
+        // The renderer's picture against every copy drawn whole, on two targets alike.
+        const auto difference = [&](sf::RenderTexture& target, sf::RenderTexture& reference)
+        {
+            target.clear(sf::Color::Magenta);
+            target.setView(view);
+            renderer.draw(target, placed, shown);
+            target.display();
+            reference.clear(sf::Color::Magenta);
+            reference.setView(view);
+            ForestRenderer::drawWhole(reference, placed);
+            reference.display();
+            return largestDifference(target.getTexture().copyToImage(),
+                                     reference.getTexture().copyToImage());
+        };
+        ASSERT_EQ(difference(fast, plain), 0) << "camera at " << centre;
         // A target of another size, the view stretched over it, gets every
         // copy whole.
-        wider.clear(sf::Color::Magenta);
-        wider.setView(view);
-        renderer.draw(wider, placed, shown);
-        wider.display();
-        widerPlain.clear(sf::Color::Magenta);
-        widerPlain.setView(view);
-        ForestRenderer::drawWhole(widerPlain, placed);
-        widerPlain.display();
-        ASSERT_EQ(largestDifference(wider.getTexture().copyToImage(),
-                                    widerPlain.getTexture().copyToImage()),
-                  0)
-            << "camera at " << centre << ", wider target";
+        ASSERT_EQ(difference(wider, widerPlain), 0) << "camera at " << centre << ", wider target";
     }
 }
