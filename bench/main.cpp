@@ -458,7 +458,7 @@ int showFirstFrame(const std::string& what, long long since)
     }
     else
     {
-        Application app(std::make_unique<ScriptedInput>(), openAudio(std::cerr));
+        Application app(std::make_unique<ScriptedInput>(), openAudioAfterFirstFrame(std::cerr));
         app.runFrame(step);
     }
     std::printf("%.3f\n", static_cast<double>(nowNs() - since) / 1e6);

@@ -18,7 +18,10 @@ const sf::Color clearColor(30, 30, 60);
 constexpr unsigned frameRateLimit = 60;
 } // namespace
 
-Application::Application() : Application(std::make_unique<RealInput>(), openAudio(std::cerr)) {}
+Application::Application()
+    : Application(std::make_unique<RealInput>(), openAudioAfterFirstFrame(std::cerr))
+{
+}
 
 Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> audio)
     : audio(audio ? std::move(audio) : std::make_unique<SilentAudio>()), input(std::move(input)),

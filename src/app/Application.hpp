@@ -17,7 +17,8 @@ class Application
 {
 public:
     /// Reads the player's real keyboard, mouse and gamepads, and plays
-    /// through the machine's audio device when one opens.
+    /// through the machine's audio device when one opens, once the first
+    /// frame is shown.
     Application();
 
     /// Reads the given input and plays through the given audio instead (tests

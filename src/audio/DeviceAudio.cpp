@@ -1,5 +1,6 @@
 #include "audio/DeviceAudio.hpp"
 
+#include "audio/DeferredAudio.hpp"
 #include "audio/SilentAudio.hpp"
 
 #include <SFML/Audio/Listener.hpp>
@@ -116,4 +117,9 @@ std::unique_ptr<Audio> openAudio(std::ostream& errors)
         return audio;
     errors << "Звук выключен: не удалось открыть звуковое устройство" << std::endl;
     return std::make_unique<SilentAudio>();
+}
+
+std::unique_ptr<Audio> openAudioAfterFirstFrame(std::ostream& errors)
+{
+    return std::make_unique<DeferredAudio>([&errors] { return openAudio(errors); });
 }

@@ -36,3 +36,6 @@ private:
 /// libraries' own complaints while the device is tried are kept off standard
 /// error, unless the player asked OpenAL for its log (ALSOFT_LOGLEVEL).
 std::unique_ptr<Audio> openAudio(std::ostream& errors);
+
+/// The same, opened on the second frame (see DeferredAudio), as the game does.
+std::unique_ptr<Audio> openAudioAfterFirstFrame(std::ostream& errors);

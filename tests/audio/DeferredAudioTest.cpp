@@ -1,0 +1,59 @@
+#include "audio/DeferredAudio.hpp"
+
+#include "support/RunningGame.hpp"
+#include "world/GameState.hpp"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+/// The game as it starts for players: its sound opened only after the first
+/// frame, here into a recorder.
+class DeferredAudioTest : public RunningGame
+{
+protected:
+    DeferredAudioTest()
+    {
+        auto scripted = std::make_unique<ScriptedInput>();
+        input = scripted.get();
+        auto opener = [this]
+        {
+            ++opens;
+            return std::move(device);
+        };
+        app = std::make_unique<Application>(std::move(scripted),
+                                            std::make_unique<DeferredAudio>(opener));
+    }
+
+    std::unique_ptr<RecordingAudio> device = std::make_unique<RecordingAudio>();
+    RecordingAudio* heard = device.get();
+    int opens = 0;
+};
+} // namespace
+
+TEST_F(DeferredAudioTest, TheDeviceOpensOnTheSecondFrameAndHearsWhatTheMenuAskedFor)
+{
+    input->queueKeyPress(sf::Keyboard::M);
+    frame();
+    EXPECT_EQ(opens, 0) << "opened before the first frame was shown";
+    EXPECT_TRUE(app->getAudio().isMuted());
+
+    frame();
+    ASSERT_EQ(opens, 1);
+    EXPECT_EQ(heard->music, std::vector<MusicTheme>{MusicTheme::Menu});
+    EXPECT_TRUE(heard->isLoaded(SoundEffect::Hover) && heard->isLoaded(SoundEffect::Click));
+    EXPECT_TRUE(heard->muted) << "the silence asked for before it opened";
+
+    // From then on the screens talk to the device itself: play starts.
+    input->queueKeyPress(sf::Keyboard::Down);
+    input->queueKeyPress(sf::Keyboard::Enter);
+    frame();
+    ASSERT_TRUE(onTop<GameState>());
+    frame();
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(heard->music, (std::vector<MusicTheme>{MusicTheme::Menu, MusicTheme::Forest}));
+    EXPECT_TRUE(heard->isLoaded(SoundEffect::HeroJump));
+    input->queueKeyPress(sf::Keyboard::M);
+    frame();
+    EXPECT_FALSE(heard->muted);
+}
