@@ -6,6 +6,7 @@
 #include "settings_screen/SettingsState.hpp"
 #include "world/GameState.hpp"
 
+#include <array>
 #include <memory>
 
 namespace
@@ -48,6 +49,9 @@ MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application&
       settingsButton(makeItem("Настройки", font)), exitButton(makeItem("Выход", font)),
       particles(createParticles(static_cast<float>(windowSize.x))), windowSize(windowSize)
 {
+    const std::array<sf::Uint8, 4> whitePixel{255, 255, 255, 255};
+    white.create(1, 1);
+    white.update(whitePixel.data());
     title.setFillColor(sf::Color::Cyan);
     title.setStyle(sf::Text::Bold);
     layout();
@@ -213,7 +217,7 @@ void MenuState::update(float dt, sf::RenderWindow& window)
 void MenuState::render(sf::RenderWindow& window)
 {
     for (const Particle& particle : particles)
-        particle.draw(window);
+        particle.draw(window, white);
     window.draw(title);
     playButton.draw(window);
     settingsButton.draw(window);

@@ -10,6 +10,7 @@
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
 
 #include <optional>
 #include <vector>
@@ -87,6 +88,7 @@ private:
     MenuButton settingsButton;
     MenuButton exitButton;
     std::vector<Particle> particles;
+    sf::Texture white; ///< what the shapes are drawn through
     float wind = 0;
     float windDirection = 1.f;
     sf::Vector2u windowSize;

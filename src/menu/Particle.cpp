@@ -129,19 +129,24 @@ std::array<sf::RectangleShape, 2> Particle::crossShapes() const
     return arms;
 }
 
-void Particle::draw(sf::RenderTarget& target) const
+void Particle::draw(sf::RenderTarget& target, const sf::Texture& white) const
 {
+    const auto fill = [&](sf::Shape&& drawn)
+    {
+        drawn.setTexture(&white);
+        target.draw(drawn);
+    };
     switch (shape)
     {
     case ParticleShape::Circle:
-        target.draw(circleShape());
+        fill(circleShape());
         break;
     case ParticleShape::Star:
-        target.draw(starShape());
+        fill(starShape());
         break;
     case ParticleShape::Cross:
-        for (const sf::RectangleShape& arm : crossShapes())
-            target.draw(arm);
+        for (sf::RectangleShape& arm : crossShapes())
+            fill(std::move(arm));
         break;
     }
 }

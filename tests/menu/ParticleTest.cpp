@@ -1,5 +1,9 @@
 #include "menu/Particle.hpp"
 
+#include "support/PictureDifference.hpp"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -173,4 +177,46 @@ TEST(Particle, ShapesAreBuiltFromSizeTurnAndOpacity)
         EXPECT_EQ(arm.getFillColor(), white);
     }
     EXPECT_FLOAT_EQ(arms[1].getRotation() - arms[0].getRotation(), 45);
+}
+
+TEST(Particle, DrawnThroughAWhiteTextureEveryShapeLooksAsWithout)
+{
+    sf::RenderTexture through;
+    sf::RenderTexture plain;
+    ASSERT_TRUE(through.create(120, 120) && plain.create(120, 120));
+    const sf::Uint8 whitePixel[] = {255, 255, 255, 255};
+    sf::Texture white;
+    ASSERT_TRUE(white.create(1, 1));
+    white.update(whitePixel);
+    sf::Image background;
+    background.create(120, 120, sf::Color(30, 30, 60));
+    for (const ParticleShape shape :
+         {ParticleShape::Circle, ParticleShape::Star, ParticleShape::Cross})
+    {
+        Particle particle = knownParticle();
+        particle.shape = shape;
+        particle.position = {60, 60};
+        particle.size = 25;
+        through.clear(sf::Color(30, 30, 60));
+        plain.clear(sf::Color(30, 30, 60));
+        particle.draw(through, white);
+        switch (shape)
+        {
+        case ParticleShape::Circle:
+            plain.draw(particle.circleShape());
+            break;
+        case ParticleShape::Star:
+            plain.draw(particle.starShape());
+            break;
+        case ParticleShape::Cross:
+            for (const sf::RectangleShape& arm : particle.crossShapes())
+                plain.draw(arm);
+            break;
+        }
+        through.display();
+        plain.display();
+        const sf::Image picture = through.getTexture().copyToImage();
+        EXPECT_EQ(largestDifference(picture, plain.getTexture().copyToImage()), 0);
+        EXPECT_GT(largestDifference(picture, background), 100) << "nothing drawn";
+    }
 }
