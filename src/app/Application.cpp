@@ -1,6 +1,7 @@
 #include "app/Application.hpp"
 
 #include "app/FpsCounter.hpp"
+#include "app/HeapRetention.hpp"
 #include "app/RealInput.hpp"
 #include "app/Utf8.hpp"
 #include "audio/DeviceAudio.hpp"
@@ -34,6 +35,7 @@ Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> au
         throw std::runtime_error("Не удалось загрузить шрифт");
     }
     states.push(std::make_unique<MenuState>(font, window.getSize(), *this));
+    changesShown = states.changeCount();
 }
 
 void Application::createWindow()
@@ -79,6 +81,14 @@ void Application::runFrame(float dt)
     if (!states.empty())
         states.top().render(window);
     window.display();
+    // A screen that left, or a window re-made, and the drawing of their last
+    // frame, have let go of their memory by the time the next frame is shown;
+    // much of it lies between blocks still in use, where freeing alone never
+    // gives it back. Hand it back now, or the process keeps it for good.
+    if (states.changeCount() != changesShown || windowRemade)
+        HeapRetention::releaseFreed();
+    changesShown = states.changeCount();
+    windowRemade = false;
 }
 
 void Application::applySettings(const Settings& newSettings)
@@ -87,6 +97,7 @@ void Application::applySettings(const Settings& newSettings)
     settings = newSettings;
     window.close();
     createWindow();
+    windowRemade = true;
     if (!states.empty())
         states.top().onResize(window.getSize());
 }

@@ -61,4 +61,6 @@ private:
     StateStack states;
     sf::Font font;
     Settings settings;
+    std::size_t changesShown = 0; ///< screen changes up to the last frame shown
+    bool windowRemade = false;    ///< since the last frame shown
 };

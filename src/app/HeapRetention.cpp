@@ -21,9 +21,15 @@ HeapRetention::HeapRetention()
 HeapRetention::~HeapRetention()
 {
     mallopt(M_TRIM_THRESHOLD, usualKeptBytes);
+    releaseFreed();
+}
+
+void HeapRetention::releaseFreed()
+{
     malloc_trim(0);
 }
 #else
 HeapRetention::HeapRetention() = default;
 HeapRetention::~HeapRetention() = default;
+void HeapRetention::releaseFreed() {}
 #endif

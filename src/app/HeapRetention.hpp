@@ -15,4 +15,8 @@ public:
 
     HeapRetention(const HeapRetention&) = delete;
     HeapRetention& operator=(const HeapRetention&) = delete;
+
+    /// Hands back to the system, now, whatever freed memory the heap holds,
+    /// also between blocks still in use, which freeing alone never returns.
+    static void releaseFreed();
 };

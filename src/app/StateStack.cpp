@@ -10,14 +10,18 @@ StateStack::~StateStack()
 
 void StateStack::push(std::unique_ptr<State> state)
 {
-    if (state)
-        states.push_back(std::move(state));
+    if (!state)
+        return;
+    states.push_back(std::move(state));
+    ++changes;
 }
 
 void StateStack::pop()
 {
-    if (!states.empty())
-        states.pop_back();
+    if (states.empty())
+        return;
+    states.pop_back();
+    ++changes;
 }
 
 void StateStack::replace(std::unique_ptr<State> state)

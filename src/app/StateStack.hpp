@@ -31,6 +31,10 @@ public:
     bool empty() const { return states.empty(); }
     std::size_t size() const { return states.size(); }
 
+    /// How many times a screen has been pushed, popped or replaced.
+    std::size_t changeCount() const { return changes; }
+
 private:
     std::vector<std::unique_ptr<State>> states;
+    std::size_t changes = 0;
 };
