@@ -108,7 +108,7 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
     if (obey(controls.frameCommand(), window, states, app))
         return;
 
-    if (const std::optional<std::size_t> clicked = clickedItem(mousePosition(window), pressed))
+    if (const std::optional<std::size_t> clicked = clickedItem(window, pressed))
         activate(*clicked, window, states, app, false);
 }
 
@@ -133,16 +133,20 @@ std::optional<std::size_t> MenuState::itemAt(const sf::Vector2f& mouse)
     return std::nullopt;
 }
 
-std::optional<std::size_t> MenuState::clickedItem(const sf::Vector2f& mouse, bool pressed)
+std::optional<std::size_t> MenuState::clickedItem(const sf::RenderWindow& window, bool pressed)
 {
     // Clicks follow the held button, so a press on empty space dragged onto an
     // item picks it. A press and release within one frame leave only the event.
+    // The button is read before the pointer: a click moves the pointer and
+    // then presses, so a pointer read after the press is where it pressed. Read
+    // the other way round, a click landing between the two readings picked
+    // the item where the pointer had been before it.
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
     if (!leftDown)
         leftButtonSeenUp = true;
     if (!pressed && !(leftDown && leftButtonSeenUp))
         return std::nullopt;
-    return itemAt(mouse);
+    return itemAt(mousePosition(window));
 }
 
 void MenuState::setFocus(std::optional<std::size_t> newFocus)

@@ -61,7 +61,7 @@ private:
 
     /// The item the player clicks this frame, or none. `pressed` tells whether
     /// a left press arrived among this frame's events.
-    std::optional<std::size_t> clickedItem(const sf::Vector2f& mouse, bool pressed);
+    std::optional<std::size_t> clickedItem(const sf::RenderWindow& window, bool pressed);
 
     /// The one place the focus moves, by the keys, the gamepad or the pointer.
     /// Coming onto an item, it ticks.

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace
 {
@@ -192,4 +193,59 @@ TEST_F(MenuTest, DraggingTheWindowFrameOnlyStretchesThePicture)
     frame();
     EXPECT_EQ(menu().getWindowSize(), sf::Vector2u(800, 600));
     expectLeftTop(menu().getSettingsButton(), 300, 300);
+}
+
+namespace
+{
+/// Input on which a real click, the pointer moved and then the button
+/// pressed, lands at the moment the game first asks for the button.
+class ClickBetweenReadings : public ScriptedInput
+{
+public:
+    void pointAt(sf::Vector2i at) { pointer = at; }
+    void clickWhenAsked(sf::Vector2i at) { target = at; }
+
+protected:
+    bool mouseButtonDown(sf::Mouse::Button button) const override
+    {
+        if (target)
+        {
+            pointer = *target;
+            target.reset();
+            down = true;
+        }
+        return button == sf::Mouse::Left && down;
+    }
+    sf::Vector2i mousePosition(const sf::Window& /*window*/) const override { return pointer; }
+
+private:
+    mutable std::optional<sf::Vector2i> target;
+    mutable sf::Vector2i pointer;
+    mutable bool down = false;
+};
+
+sf::Vector2i middleOf(const MenuButton& button)
+{
+    const sf::FloatRect area = button.getBounds();
+    return {static_cast<int>(area.left + area.width / 2),
+            static_cast<int>(area.top + area.height / 2)};
+}
+
+class MenuClickTest : public RunningGame
+{
+};
+} // namespace
+
+TEST_F(MenuClickTest, AClickLandingBetweenTheMenusReadingsPicksTheItemClicked)
+{
+    auto clicks = std::make_unique<ClickBetweenReadings>();
+    ClickBetweenReadings& mouse = *clicks;
+    app = std::make_unique<Application>(std::move(clicks));
+    const auto& menu = top<MenuState>();
+    // Left over "Играть" by the click that started play the last time.
+    mouse.pointAt(middleOf(menu.getPlayButton()));
+    frame();
+    mouse.clickWhenAsked(middleOf(menu.getSettingsButton()));
+    frame();
+    EXPECT_TRUE(onTop<SettingsState>());
 }
