@@ -21,6 +21,7 @@
 #include "app/ScriptedInput.hpp"
 #include "audio/DeviceAudio.hpp"
 #include "menu/MenuState.hpp"
+#include "resources/PictureDifference.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/GameState.hpp"
 
@@ -78,18 +79,6 @@ sf::Image capture(const sf::RenderWindow& window)
     texture.create(window.getSize().x, window.getSize().y);
     texture.update(window);
     return texture.copyToImage();
-}
-
-int largestDifference(const sf::Image& a, const sf::Image& b)
-{
-    if (a.getSize() != b.getSize())
-        return 255;
-    const sf::Uint8* p = a.getPixelsPtr();
-    const sf::Uint8* q = b.getPixelsPtr();
-    int largest = 0;
-    for (std::size_t i = 0; i < std::size_t{a.getSize().x} * a.getSize().y * 4; ++i)
-        largest = std::max(largest, std::abs(p[i] - q[i]));
-    return largest;
 }
 
 /// Drives a real Application through its screens with scripted input.

@@ -1,6 +1,6 @@
 #include "menu/Particle.hpp"
 
-#include "support/PictureDifference.hpp"
+#include "resources/PictureDifference.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

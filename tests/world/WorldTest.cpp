@@ -3,7 +3,7 @@
 #include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
-#include "support/PictureDifference.hpp"
+#include "resources/PictureDifference.hpp"
 #include "support/PlayableWorld.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/Parallax.hpp"
