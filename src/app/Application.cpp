@@ -85,7 +85,8 @@ void Application::runFrame(float dt)
     // frame, have let go of their memory by the time the next frame is shown;
     // much of it lies between blocks still in use, where freeing alone never
     // gives it back. Hand it back now, or the process keeps it for good.
-    if (states.changeCount() != changesShown || windowRemade)
+    const bool keeping = !states.empty() && states.top().keepsFreedMemory();
+    if ((states.changeCount() != changesShown || windowRemade) && !keeping)
         HeapRetention::releaseFreed();
     changesShown = states.changeCount();
     windowRemade = false;

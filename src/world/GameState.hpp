@@ -31,6 +31,7 @@ public:
 
     /// Keeps the world as it is: the picture is stretched to the new window.
     void onResize(sf::Vector2u newSize) override;
+    bool keepsFreedMemory() const override { return true; }
 
     const World& getWorld() const { return world; }
     bool isPaused() const { return paused; }
