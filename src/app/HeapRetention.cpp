@@ -21,7 +21,6 @@ HeapRetention::HeapRetention()
 HeapRetention::~HeapRetention()
 {
     mallopt(M_TRIM_THRESHOLD, usualKeptBytes);
-    releaseFreed();
 }
 
 void HeapRetention::releaseFreed()

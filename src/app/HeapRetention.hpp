@@ -1,7 +1,10 @@
 #pragma once
 
 /// While it lives, memory the process frees stays with the process instead of
-/// going back to the system at once; when it goes, what was kept goes back.
+/// going back to the system at once. When it goes, freeing returns memory as
+/// usual again; what was kept goes back with releaseFreed, which the main loop
+/// calls once the next screen has shown, after the drawing let go of the last
+/// frame of play.
 ///
 /// Mesa drawing in software takes a fresh 64 KB block for every change of
 /// drawing state, such as each clip rectangle of the forest, and frees them
