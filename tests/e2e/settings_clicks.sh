@@ -12,7 +12,8 @@ quick_click() {
 
 wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
-sleep 0.5
+# The window shows before the menu's first frame: tap once the menu is drawn.
+wr_wait_menu 10 || fail "no menu"
 
 quick_click 380 325
 wr_wait_settings 10 || fail "a tap on \"Настройки\" did not open the settings"
