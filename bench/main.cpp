@@ -18,10 +18,10 @@
 // window and shows one frame, in turn.
 #include "FrameStats.hpp"
 #include "app/Application.hpp"
-#include "app/ScriptedInput.hpp"
 #include "audio/DeviceAudio.hpp"
+#include "kit/PictureDifference.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
-#include "resources/PictureDifference.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/GameState.hpp"
 

@@ -1,12 +1,12 @@
 #include "app/Application.hpp"
 
 #include "app/FpsCounter.hpp"
-#include "app/HeapRetention.hpp"
-#include "app/RealInput.hpp"
 #include "app/Utf8.hpp"
 #include "audio/DeviceAudio.hpp"
 #include "audio/SilentAudio.hpp"
+#include "controls/RealInput.hpp"
 #include "menu/MenuState.hpp"
+#include "platform/HeapRetention.hpp"
 
 #include <iostream>
 #include <stdexcept>
@@ -67,8 +67,10 @@ void Application::runFrame(float dt)
 {
     // The top is read afresh before each step: a screen may have replaced or
     // popped itself in handleInput, and the new top runs in this same frame.
+    armForNewScreen();
     if (!states.empty())
         states.top().handleInput(window, states, *this);
+    armForNewScreen();
     // A window closed in this frame stays closed.
     if (input->takeFullscreenToggle() && window.isOpen())
         toggleFullscreen();
@@ -85,11 +87,18 @@ void Application::runFrame(float dt)
     // frame, have let go of their memory by the time the next frame is shown;
     // much of it lies between blocks still in use, where freeing alone never
     // gives it back. Hand it back now, or the process keeps it for good.
-    const bool keeping = !states.empty() && states.top().keepsFreedMemory();
-    if ((states.changeCount() != changesShown || windowRemade) && !keeping)
+    if (states.changeCount() != changesShown || windowRemade)
         HeapRetention::releaseFreed();
     changesShown = states.changeCount();
     windowRemade = false;
+}
+
+void Application::armForNewScreen()
+{
+    if (states.changeCount() == changesArmed)
+        return;
+    input->getPresses().arm();
+    changesArmed = states.changeCount();
 }
 
 void Application::applySettings(const Settings& newSettings)

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "app/StateStack.hpp"
 #include "audio/Audio.hpp"
+#include "controls/Input.hpp"
 #include "settings/Settings.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -54,6 +54,10 @@ private:
     /// applySettings, like the settings screen's switch.
     void toggleFullscreen();
 
+    /// Once another screen has come on top, what is held then counts there
+    /// only once it has been let go.
+    void armForNewScreen();
+
     // Declared first so they outlive every screen that uses them.
     std::unique_ptr<Audio> audio;
     std::unique_ptr<Input> input;
@@ -62,5 +66,6 @@ private:
     sf::Font font;
     Settings settings;
     std::size_t changesShown = 0; ///< screen changes up to the last frame shown
+    std::size_t changesArmed = 0; ///< screen changes the presses were re-armed for
     bool windowRemade = false;    ///< since the last frame shown
 };

@@ -25,8 +25,4 @@ public:
 
     /// The window was re-created with this size while the screen was on top.
     virtual void onResize(sf::Vector2u newSize) = 0;
-
-    /// Whether the screen keeps freed memory with the process on purpose (see
-    /// HeapRetention), so none is handed back while it is on top.
-    virtual bool keepsFreedMemory() const { return false; }
 };

@@ -1,14 +1,16 @@
 #include "app/Application.hpp"
-#include "app/Display.hpp"
-#include "app/LeakCheck.hpp"
+#include "platform/DisplayProbe.hpp"
+#include "platform/LeakCheck.hpp"
 
 #include <exception>
 #include <iostream>
 
 int main()
 {
-    // Without a display SFML would abort; say why and end cleanly instead.
-    if (!canOpenDisplay())
+    // Without a display SFML would abort; say why and end cleanly instead. The
+    // probe stays open while the game runs (see DisplayProbe).
+    const DisplayProbe display;
+    if (!display.found())
     {
         std::cerr << "Невозможно открыть окно без дисплея" << std::endl;
         return 1;

@@ -2,55 +2,14 @@
 
 #include "audio/DeferredAudio.hpp"
 #include "audio/SilentAudio.hpp"
+#include "platform/QuietStandardError.hpp"
 
 #include <SFML/Audio/Listener.hpp>
 
 #include <alc.h>
-#include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
-#include <iostream>
-#include <unistd.h>
 
 namespace
 {
-/// While it lives, whatever anything in the process writes to standard error
-/// (SFML, OpenAL, ALSA) goes nowhere.
-class QuietStandardError
-{
-public:
-    QuietStandardError()
-    {
-        if (std::getenv("ALSOFT_LOGLEVEL") != nullptr)
-            return;
-        std::cerr.flush();
-        std::fflush(stderr);
-        saved = dup(STDERR_FILENO);
-        const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (saved < 0 || null < 0 || dup2(null, STDERR_FILENO) < 0)
-            restore();
-        if (null >= 0)
-            close(null);
-    }
-    ~QuietStandardError() { restore(); }
-
-    QuietStandardError(const QuietStandardError&) = delete;
-    QuietStandardError& operator=(const QuietStandardError&) = delete;
-
-private:
-    void restore()
-    {
-        if (saved < 0)
-            return;
-        std::fflush(stderr);
-        dup2(saved, STDERR_FILENO);
-        close(saved);
-        saved = -1;
-    }
-
-    int saved = -1;
-};
-
 bool deviceOpens()
 {
     ALCdevice* device = alcOpenDevice(nullptr);

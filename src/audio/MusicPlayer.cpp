@@ -1,7 +1,7 @@
 #include "audio/MusicPlayer.hpp"
 
-#include "audio/QuietSfmlErrors.hpp"
 #include "audio/SoundFiles.hpp"
+#include "platform/QuietSfmlErrors.hpp"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #include "audio/SoundPlayer.hpp"
 
-#include "audio/QuietSfmlErrors.hpp"
 #include "audio/SoundFiles.hpp"
+#include "platform/QuietSfmlErrors.hpp"
 
 #include <cmath>
 

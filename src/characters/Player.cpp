@@ -1,5 +1,6 @@
 #include "characters/Player.hpp"
 
+#include "controls/Gamepad.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/TileMap.hpp"
 
@@ -20,7 +21,7 @@ std::vector<sf::IntRect> sheetFrameRects()
 }
 } // namespace
 
-Player::Player(const Input& input) : input(input), pad(input)
+Player::Player(const Input& input) : presses(input.getPresses())
 {
     idleTexture = TextureCache::get("Player/_Idle.png");
     runTexture = TextureCache::get("Player/_Run.png");
@@ -40,16 +41,18 @@ Player::Player(const Input& input) : input(input), pad(input)
     sprite.setTextureRect(idleAnimation.getCurrentFrame());
 }
 
+// A key held since before play began (Space or A choosing "Играть") does
+// nothing until it has been let go.
 bool Player::leftHeld() const
 {
-    return input.isKeyPressed(sf::Keyboard::A) || input.isKeyPressed(sf::Keyboard::Left) ||
-           pad.isHeld(PadDirection::Left);
+    return presses.held(sf::Keyboard::A) || presses.held(sf::Keyboard::Left) ||
+           presses.held(PadDirection::Left);
 }
 
 bool Player::rightHeld() const
 {
-    return input.isKeyPressed(sf::Keyboard::D) || input.isKeyPressed(sf::Keyboard::Right) ||
-           pad.isHeld(PadDirection::Right);
+    return presses.held(sf::Keyboard::D) || presses.held(sf::Keyboard::Right) ||
+           presses.held(PadDirection::Right);
 }
 
 void Player::processInput(float dt)
@@ -67,7 +70,7 @@ void Player::processInput(float dt)
     }
     sprite.move(dx, 0.f);
 
-    if (input.isKeyPressed(sf::Keyboard::Space) || pad.isButtonHeld(Gamepad::buttonA))
+    if (presses.held(sf::Keyboard::Space) || presses.held(Control::padButton(Gamepad::buttonA)))
     {
         // Holding Space (or A) jumps once: it must come up before the next jump.
         if (!jumpKeyHeld && !isJumping)

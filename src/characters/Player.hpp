@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "characters/Animation.hpp"
 #include "characters/Character.hpp"
-#include "controls/Gamepad.hpp"
+#include "controls/Input.hpp"
 
 class TileMap;
 
@@ -57,8 +56,7 @@ private:
     bool leftHeld() const;
     bool rightHeld() const;
 
-    const Input& input;
-    Gamepad pad;
+    const Presses& presses;
     float speed = 300.f;
     bool facingRight = true;
     float velocityY = 0.f;

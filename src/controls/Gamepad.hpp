@@ -1,17 +1,9 @@
 #pragma once
 
-#include "app/Input.hpp"
+#include "controls/Control.hpp"
+#include "controls/Input.hpp"
 
 #include <optional>
-
-/// A way the gamepad's left stick or d-pad can point.
-enum class PadDirection
-{
-    Left,
-    Right,
-    Up,
-    Down
-};
 
 /// The gamepad as the game reads it: the first connected pad, its left stick
 /// and d-pad as four directions past a dead zone, and its buttons by role.

@@ -19,15 +19,6 @@ MenuCommand commandOf(sf::Keyboard::Key key)
         return MenuCommand::None;
     }
 }
-
-constexpr sf::Keyboard::Key commandKeys[] = {sf::Keyboard::Up,    sf::Keyboard::W,
-                                             sf::Keyboard::Down,  sf::Keyboard::S,
-                                             sf::Keyboard::Enter, sf::Keyboard::Space};
-
-bool isKey(sf::Keyboard::Key key)
-{
-    return key >= 0 && key < sf::Keyboard::KeyCount;
-}
 } // namespace
 
 std::optional<std::size_t> stepFocus(std::optional<std::size_t> focus, MenuCommand command,
@@ -40,32 +31,14 @@ std::optional<std::size_t> stepFocus(std::optional<std::size_t> focus, MenuComma
     return focus;
 }
 
-MenuControls::MenuControls(const Input& input) : input(input), pad(input)
+MenuCommand MenuControls::fromEvent(const sf::Event& event) const
 {
-    arm();
-}
-
-void MenuControls::arm()
-{
-    for (const sf::Keyboard::Key key : commandKeys)
-        waitingForRelease[key] = input.isKeyPressed(key);
-    stick = stickCommand();
-}
-
-MenuCommand MenuControls::fromEvent(const sf::Event& event)
-{
-    if ((event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased) &&
-        isKey(event.key.code))
-    {
-        const auto key = static_cast<std::size_t>(event.key.code);
-        if (event.type == sf::Event::KeyReleased)
-        {
-            waitingForRelease[key] = false;
-            return MenuCommand::None;
-        }
-        // Held since the screen appeared: its auto-repeat does nothing.
-        return waitingForRelease[key] ? MenuCommand::None : commandOf(event.key.code);
-    }
+    const Presses& presses = input.getPresses();
+    // Held since the screen appeared, a key's auto-repeat does nothing.
+    if (event.type == sf::Event::KeyPressed)
+        return presses.counts(event) ? commandOf(event.key.code) : MenuCommand::None;
+    if (!presses.isFresh(event))
+        return MenuCommand::None;
     if (pad.isButtonPress(event, Gamepad::buttonA))
         return MenuCommand::Choose;
     if (pad.isButtonPress(event, Gamepad::buttonB))
@@ -73,23 +46,12 @@ MenuCommand MenuControls::fromEvent(const sf::Event& event)
     return MenuCommand::None;
 }
 
-MenuCommand MenuControls::frameCommand()
+MenuCommand MenuControls::frameCommand() const
 {
-    // A release can go missing with a window that was re-created meanwhile.
-    for (const sf::Keyboard::Key key : commandKeys)
-        if (!input.isKeyPressed(key))
-            waitingForRelease[key] = false;
-    const MenuCommand now = stickCommand();
-    const MenuCommand step = now != stick ? now : MenuCommand::None;
-    stick = now;
-    return step;
-}
-
-MenuCommand MenuControls::stickCommand() const
-{
-    if (pad.isHeld(PadDirection::Up))
+    const Presses& presses = input.getPresses();
+    if (presses.pressed(PadDirection::Up))
         return MenuCommand::Up;
-    if (pad.isHeld(PadDirection::Down))
+    if (presses.pressed(PadDirection::Down))
         return MenuCommand::Down;
     return MenuCommand::None;
 }

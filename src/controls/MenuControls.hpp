@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "controls/Gamepad.hpp"
+#include "controls/Input.hpp"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 
@@ -25,30 +24,22 @@ std::optional<std::size_t> stepFocus(std::optional<std::size_t> focus, MenuComma
 /// Turns the keys and the gamepad into the commands of the menu screens:
 /// Up/Down or W/S and the stick or the d-pad move, Enter (the keypad's too),
 /// Space or button A choose, button B goes back. A key held when the screen
-/// appears counts only once it has been released; the stick and the d-pad
-/// step once per push, with no repeat. Escape stays with the screens.
+/// appeared counts only once it has been released, and then repeats as the
+/// system repeats it; the stick and the d-pad step once per push. Escape
+/// stays with the screens.
 class MenuControls
 {
 public:
-    /// Armed at once: what is held while the screen is built waits.
-    explicit MenuControls(const Input& input);
+    explicit MenuControls(const Input& input) : input(input), pad(input) {}
 
-    /// The screen (re)appears: keys held now wait for their release, and a
-    /// stick or d-pad held now waits to come back to the centre.
-    void arm();
-
-    /// The command of one window event, if any.
-    MenuCommand fromEvent(const sf::Event& event);
+    /// The command of one window event, the one read last, if any.
+    MenuCommand fromEvent(const sf::Event& event) const;
 
     /// Once a frame, after the events: a step when the stick or the d-pad has
     /// just been pushed up or down.
-    MenuCommand frameCommand();
+    MenuCommand frameCommand() const;
 
 private:
-    MenuCommand stickCommand() const;
-
     const Input& input;
     Gamepad pad;
-    std::array<bool, sf::Keyboard::KeyCount> waitingForRelease{};
-    MenuCommand stick = MenuCommand::None; ///< where the stick pointed last frame
 };

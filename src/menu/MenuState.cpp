@@ -86,11 +86,6 @@ void MenuState::catchUpWithWindow(const sf::RenderWindow& window)
 void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
     catchUpWithWindow(window);
-    if (rearmControls)
-    {
-        controls.arm();
-        rearmControls = false;
-    }
 
     bool pressed = false;
     sf::Event event;
@@ -98,10 +93,8 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
     {
         if (event.type == sf::Event::Closed)
             window.close();
-        else if (isLeftButton(event, sf::Event::MouseButtonReleased))
-            leftButtonSeenUp = true;
         else if (isLeftButton(event, sf::Event::MouseButtonPressed))
-            pressed = leftButtonSeenUp = true; // a fresh press: it was up before it
+            pressed = pressed || input.getPresses().isFresh(event);
         else if (obey(controls.fromEvent(event), window, states, app))
             return; // events still queued are for the screen on top now
     }
@@ -141,10 +134,8 @@ std::optional<std::size_t> MenuState::clickedItem(const sf::RenderWindow& window
     // then presses, so a pointer read after the press is where it pressed. Read
     // the other way round, a click landing between the two readings picked
     // the item where the pointer had been before it.
-    const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
-    if (!leftDown)
-        leftButtonSeenUp = true;
-    if (!pressed && !(leftDown && leftButtonSeenUp))
+    const bool leftDown = input.getPresses().held(sf::Mouse::Left);
+    if (!pressed && !leftDown)
         return std::nullopt;
     return itemAt(mousePosition(window));
 }
@@ -169,12 +160,13 @@ bool MenuState::activate(std::size_t index, sf::RenderWindow& window, StateStack
                          Application& app, bool byKeys)
 {
     audio.play(SoundEffect::Click);
+    // The press that chose is used up: held on, it chooses nothing more, and
+    // its own event, if it comes after this, is no new click.
+    if (!byKeys)
+        input.getPresses().take(sf::Mouse::Left);
     if (index == SettingsItem)
     {
-        // The press or the key that opens the settings is still held when
-        // they close, and the pointer may have gone anywhere meanwhile.
-        leftButtonSeenUp = false;
-        rearmControls = true;
+        // The pointer may have gone anywhere by the time they close.
         setFocus(pointer.drop(focus));
         auto settings = std::make_unique<SettingsState>(*font, windowSize, app);
         if (byKeys)

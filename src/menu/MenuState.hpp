@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
+#include "controls/Input.hpp"
 #include "controls/MenuControls.hpp"
 #include "controls/PointerFocus.hpp"
 #include "menu/MenuButton.hpp"
@@ -92,12 +92,6 @@ private:
     float wind = 0;
     float windDirection = 1.f;
     sf::Vector2u windowSize;
-    // A held left button counts only once it has been seen up since the menu
-    // was built or last opened the settings: the press that closed the
-    // settings screen may still be held and must not pick an item.
-    bool leftButtonSeenUp = false;
-    // Likewise a key that opened the settings, once they close.
-    bool rearmControls = false;
     std::optional<std::size_t> focus; // none until a key or the pointer gives it
     PointerFocus<std::size_t> pointer;
 };

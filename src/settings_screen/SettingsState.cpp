@@ -5,8 +5,7 @@
 
 SettingsState::SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
     : font(&font), input(app.getInput()), audio(app.getAudio()), controls(input),
-      panel(font, windowSize, app.getSettings()), application(&app), settings(app.getSettings()),
-      openingPressHeld(input.isButtonPressed(sf::Mouse::Left))
+      panel(font, windowSize, app.getSettings()), application(&app), settings(app.getSettings())
 {
     audio.load({SoundEffect::Hover, SoundEffect::Click});
 }
@@ -18,16 +17,16 @@ void SettingsState::focusFirstItem()
 
 void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
-    // Seen up now, the button's press and release, if still to come, are
-    // among this frame's events: after them the opening press is over.
-    const bool openingPressOver = !input.isButtonPressed(sf::Mouse::Left);
     sf::Event event;
     bool leave = false;
     while (!leave && input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
             window.close();
-        if (isOpeningPress(event))
+        // The menu may open this screen on the held button before the press's
+        // own event has come in. That press is the menu's, not a click here:
+        // at 800x600 it lies on "Применить", which would close the screen again.
+        if (event.type == sf::Event::MouseButtonPressed && !input.getPresses().isFresh(event))
             continue;
         const sf::Vector2f mouse = window.mapPixelToCoords(input.getMousePosition(window));
         const Glance before = glance();
@@ -35,8 +34,6 @@ void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Ap
                 panel.handleCommand(controls.fromEvent(event));
         hear(before, leave);
     }
-    if (openingPressOver)
-        openingPressHeld = false;
     if (!leave)
     {
         const Glance before = glance();
@@ -49,21 +46,6 @@ void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Ap
         // Events still queued go to the menu next frame.
         states.pop();
     }
-}
-
-bool SettingsState::isOpeningPress(const sf::Event& event)
-{
-    if (!openingPressHeld ||
-        (event.type != sf::Event::MouseButtonPressed &&
-         event.type != sf::Event::MouseButtonReleased) ||
-        event.mouseButton.button != sf::Mouse::Left)
-        return false;
-    // The menu may open this screen on the held button before the press's own
-    // event has come in. That press is the menu's, not a click here: at
-    // 800x600 it lies on "Применить", which would close the screen again.
-    if (event.type == sf::Event::MouseButtonReleased)
-        openingPressHeld = false;
-    return event.type == sf::Event::MouseButtonPressed;
 }
 
 SettingsState::Glance SettingsState::glance() const
@@ -101,8 +83,6 @@ void SettingsState::render(sf::RenderWindow& window)
 
 void SettingsState::onResize(sf::Vector2u newSize)
 {
-    // The new window's events start afresh.
-    openingPressHeld = false;
     settings = application->getSettings();
     if (panel.isFullscreen() != settings.fullscreen)
         panel.setFullscreen(settings.fullscreen);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
+#include "controls/Input.hpp"
 #include "controls/MenuControls.hpp"
 #include "settings/Settings.hpp"
 #include "settings_screen/SettingsPanel.hpp"
@@ -34,10 +34,6 @@ public:
     const Settings& getAppliedSettings() const { return settings; }
 
 private:
-    /// Whether the event is the press that opened the screen; its release
-    /// ends the hold.
-    bool isOpeningPress(const sf::Event& event);
-
     /// What of the panel is heard changing: the list, the switch, the choice,
     /// and where the focus is.
     struct Glance
@@ -62,7 +58,4 @@ private:
     SettingsPanel panel;
     Application* application;
     Settings settings; ///< the settings last handed to the application
-    /// The left button was down when the screen opened, and its release has
-    /// not come yet: the press that opened the screen.
-    bool openingPressHeld;
 };

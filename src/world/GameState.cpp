@@ -21,17 +21,8 @@ GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input
     audio.playMusic(MusicTheme::Forest);
 }
 
-GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input)
-    : GameState(font, windowSize, input, silence)
-{
-}
-
 void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
 {
-    // A release that went to another window is not seen as an event.
-    if (!input.isKeyPressed(pauseKey))
-        pauseKeyDown = false;
-
     bool focusLost = false;
     sf::Event event;
     while (input.pollEvent(window, event))
@@ -49,7 +40,8 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             paused = !paused;
         }
         else if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
-                 Gamepad(input).isButtonPress(event, Gamepad::buttonStart))
+                 (Gamepad(input).isButtonPress(event, Gamepad::buttonStart) &&
+                  input.getPresses().isFresh(event)))
         {
             // This screen is destroyed inside replace: touch nothing after it.
             // Events still queued are the new menu's.
@@ -64,17 +56,11 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
         paused = true;
 }
 
-bool GameState::isPauseToggle(const sf::Event& event)
+bool GameState::isPauseToggle(const sf::Event& event) const
 {
-    if (event.type == sf::Event::KeyReleased && event.key.code == pauseKey)
-        pauseKeyDown = false;
-    if (event.type == sf::Event::KeyPressed && event.key.code == pauseKey)
-    {
-        const bool fresh = !pauseKeyDown;
-        pauseKeyDown = true;
-        return fresh;
-    }
-    return Gamepad(input).isButtonPress(event, Gamepad::buttonBack);
+    const bool pauseButton = (event.type == sf::Event::KeyPressed && event.key.code == pauseKey) ||
+                             Gamepad(input).isButtonPress(event, Gamepad::buttonBack);
+    return pauseButton && input.getPresses().isFresh(event);
 }
 
 void GameState::update(float dt, sf::RenderWindow& /*window*/)

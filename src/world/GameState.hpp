@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/HeapRetention.hpp"
-#include "app/Input.hpp"
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
 #include "audio/CharacterSounds.hpp"
-#include "audio/SilentAudio.hpp"
+#include "controls/Input.hpp"
+#include "platform/HeapRetention.hpp"
 #include "world/PauseOverlay.hpp"
 #include "world/World.hpp"
 
@@ -22,16 +21,12 @@ public:
     /// missing.
     GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input, Audio& audio);
 
-    /// A play screen that is not heard.
-    GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input);
-
     void handleInput(sf::RenderWindow& window, StateStack& states, Application& app) override;
     void update(float dt, sf::RenderWindow& window) override;
     void render(sf::RenderWindow& window) override;
 
     /// Keeps the world as it is: the picture is stretched to the new window.
     void onResize(sf::Vector2u newSize) override;
-    bool keepsFreedMemory() const override { return true; }
 
     const World& getWorld() const { return world; }
     bool isPaused() const { return paused; }
@@ -39,16 +34,14 @@ public:
 private:
     /// Whether the event asks to pause or to resume: a fresh press of P (not
     /// its auto-repeat) or of the gamepad's Back.
-    bool isPauseToggle(const sf::Event& event);
+    bool isPauseToggle(const sf::Event& event) const;
 
-    HeapRetention heapRetention; // first in, last out: for as long as play lasts
+    HeapRetention heapRetention; // first in, last out: freed memory is kept while play lasts
     const sf::Font& font;        // for the menu that Escape builds, and the pause
     Input& input;
-    SilentAudio silence; // what a screen built without audio plays to
     Audio& audio;
     World world;
     PauseOverlay pauseOverlay;
     bool paused = false;
-    bool pauseKeyDown = false; ///< P is held since it last paused or resumed
     CharacterSounds characterSounds;
 };

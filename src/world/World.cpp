@@ -123,11 +123,6 @@ void World::addEntity(std::unique_ptr<Entity> entity)
     entities.push_back(std::move(entity));
 }
 
-void World::clearEntities()
-{
-    entities.clear();
-}
-
 void World::update(float dt)
 {
     if (!entities.empty())

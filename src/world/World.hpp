@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Input.hpp"
 #include "characters/Entity.hpp"
+#include "controls/Input.hpp"
 #include "world/ForestRenderer.hpp"
 #include "world/GroundStrip.hpp"
 #include "world/TileMap.hpp"
@@ -40,9 +40,6 @@ public:
     void loadBackground();
 
     void addEntity(std::unique_ptr<Entity> entity);
-
-    /// Drops every character.
-    void clearEntities();
 
     /// One step of play: the hero reads the keys, every character moves, the
     /// hero is resolved against the level, and the camera eases after the hero.

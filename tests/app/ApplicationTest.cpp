@@ -1,6 +1,6 @@
 #include "app/Application.hpp"
 
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
 #include "support/RecordingState.hpp"
 #include "support/ScratchDirectory.hpp"

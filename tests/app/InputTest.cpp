@@ -1,4 +1,4 @@
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "characters/Player.hpp"
 
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/TileMap.hpp"
 

@@ -1,7 +1,7 @@
 #include "characters/Skeleton.hpp"
 
-#include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/World.hpp"
 

@@ -1,6 +1,6 @@
 #include "controls/Gamepad.hpp"
 
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "menu/Particle.hpp"
 
-#include "resources/PictureDifference.hpp"
+#include "kit/PictureDifference.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 

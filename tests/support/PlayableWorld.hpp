@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/World.hpp"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Application.hpp"
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/RecordingAudio.hpp"
 #include "support/ScratchDirectory.hpp"
 

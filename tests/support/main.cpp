@@ -1,4 +1,4 @@
-#include "app/LeakCheck.hpp"
+#include "platform/LeakCheck.hpp"
 
 #include <gtest/gtest.h>
 

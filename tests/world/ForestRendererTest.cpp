@@ -1,6 +1,6 @@
 #include "world/ForestRenderer.hpp"
 
-#include "resources/PictureDifference.hpp"
+#include "kit/PictureDifference.hpp"
 #include "world/Parallax.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>

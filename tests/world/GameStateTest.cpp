@@ -1,10 +1,11 @@
 #include "world/GameState.hpp"
 
 #include "app/Application.hpp"
-#include "app/ScriptedInput.hpp"
+#include "audio/SilentAudio.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
 #include "controls/Gamepad.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
 #include "resources/TextureCache.hpp"
 #include "support/RunningGame.hpp"
@@ -224,9 +225,10 @@ TEST(GameStateFailure, MissingForestImageThrowsItsPath)
     // An earlier test of this process may have cached the layer already.
     TextureCache::clear();
     ScriptedInput input;
+    SilentAudio silence;
     try
     {
-        GameState game(sf::Font(), {800, 600}, input);
+        GameState game(sf::Font(), {800, 600}, input, silence);
         FAIL() << "the play screen was built without its forest";
     }
     catch (const std::runtime_error& error)

@@ -1,6 +1,6 @@
 #include "world/TileMap.hpp"
 
-#include "app/ScriptedInput.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/World.hpp"
 

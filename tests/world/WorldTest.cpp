@@ -1,9 +1,9 @@
 #include "world/World.hpp"
 
-#include "app/ScriptedInput.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
-#include "resources/PictureDifference.hpp"
+#include "kit/PictureDifference.hpp"
+#include "kit/ScriptedInput.hpp"
 #include "support/PlayableWorld.hpp"
 #include "support/ScratchDirectory.hpp"
 #include "world/Parallax.hpp"
@@ -113,15 +113,15 @@ TEST(World, EveryCharacterUpdatesOnceBeforeTheHeroMeetsTheLevel)
 
     // Put a ground cell right under the hero's bounds' top: the collision pass
     // runs after the spy has looked, and only then lifts the hero.
-    world.clearEntities();
-    world.build({800, 600});
-    auto second = std::make_unique<Spy>(world);
+    World grounded({800, 600}, keys);
+    grounded.build({800, 600});
+    auto second = std::make_unique<Spy>(grounded);
     Spy& late = *second;
-    world.addEntity(std::move(second));
-    auto& hero = dynamic_cast<Player&>(*world.getEntities().front());
+    grounded.addEntity(std::move(second));
+    auto& hero = dynamic_cast<Player&>(*grounded.getEntities().front());
     hero.setFloorY(10000.f);
     hero.setPosition({250, 600 + 200 - 12}); // bounds' top 12 px into the ground row
-    world.update(0.f);
+    grounded.update(0.f);
     EXPECT_EQ(late.updates, 1);
     EXPECT_FLOAT_EQ(late.heroYSeen, 788.f);
     EXPECT_FLOAT_EQ(hero.getPosition().y, 528.f);

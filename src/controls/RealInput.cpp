@@ -1,4 +1,4 @@
-#include "app/RealInput.hpp"
+#include "controls/RealInput.hpp"
 
 bool RealInput::nextEvent(sf::Window& window, sf::Event& event)
 {

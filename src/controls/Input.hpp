@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/Presses.hpp"
+
 #include <SFML/Window/Event.hpp>
 #include <SFML/Window/Joystick.hpp>
 #include <SFML/Window/Keyboard.hpp>
@@ -8,17 +10,22 @@
 
 /// Everything the game reads from the player: the window's events and the
 /// real-time state of the keyboard, the mouse and the gamepads. The game reads
-/// SFML's real state through RealInput; tests script it through ScriptedInput.
+/// SFML's real state through RealInput; tests script it.
 ///
-/// Two rules hold whatever the source, so they live here: real-time state
+/// Three rules hold whatever the source, so they live here: real-time state
 /// counts only while the window has the focus (SFML's is global, and keys
-/// meant for another window must not run the hero), and F11 or Alt+Enter, and
-/// M, never reach a screen: they are kept for the application
+/// meant for another window must not run the hero); every event read goes
+/// through the presses, which tell a fresh press from a held one; and F11 or
+/// Alt+Enter, and M, never reach a screen: they are kept for the application
 /// (takeFullscreenToggle, takeMuteToggle).
 class Input
 {
 public:
+    Input() = default;
     virtual ~Input() = default;
+
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
 
     /// Takes the next pending event for a screen; false when none is left.
     /// Gamepad events are dropped while the window is not focused.
@@ -36,6 +43,10 @@ public:
     sf::Vector2i getMousePosition(const sf::Window& window) const;
 
     bool hasFocus() const { return focused; }
+
+    /// Fresh presses and held ones, of every key and button.
+    Presses& getPresses() { return presses; }
+    const Presses& getPresses() const { return presses; }
 
     /// The window has just been created: whether it starts with the focus is
     /// asked once, the focus events of the window tell the rest.
@@ -60,18 +71,16 @@ protected:
     virtual bool windowHasFocus(const sf::Window& window) const = 0;
 
 private:
-    /// Notes a press of F11 or Alt+Enter, or its auto-repeat; true when the
-    /// event is the application's and no screen gets it.
+    /// A press of F11 or Alt+Enter, or its auto-repeat; true when the event
+    /// is the application's and no screen gets it.
     bool keptForApplication(const sf::Event& event);
 
-    /// Notes a press of M; true when the event is M's and no screen gets it.
-    bool keptForMute(const sf::Event& event);
+    /// A press or release of M; true when the event is M's and no screen gets it.
+    bool keptForMute(const sf::Event& event) const;
 
+    Presses presses{*this};
     bool focused = true;
+    bool reading = false; ///< a frame's events are being read
     bool fullscreenToggle = false;
     bool muteToggle = false;
-    bool muteKeyDown = false; // its auto-repeat must not mute and unmute by turns
-    // The key that last switched full screen while it stays down: its
-    // auto-repeat must not switch again and again.
-    sf::Keyboard::Key fullscreenKey = sf::Keyboard::Unknown;
 };

@@ -1,4 +1,4 @@
-#include "app/Input.hpp"
+#include "controls/Input.hpp"
 
 namespace
 {
@@ -17,6 +17,11 @@ bool isFullscreenKey(const sf::Event::KeyEvent& key)
 
 bool Input::pollEvent(sf::Window& window, sf::Event& event)
 {
+    if (!reading)
+    {
+        presses.beginEvents();
+        reading = true;
+    }
     while (nextEvent(window, event))
     {
         if (event.type == sf::Event::LostFocus)
@@ -26,56 +31,52 @@ bool Input::pollEvent(sf::Window& window, sf::Event& event)
         // SFML reads the pads for every window, focused or not.
         if (!focused && isGamepadInput(event))
             continue;
-        if (keptForApplication(event) || keptForMute(event))
+        const Presses::Kind kind = presses.feed(event);
+        if (keptForApplication(event))
             continue;
+        if (keptForMute(event))
+        {
+            if (kind == Presses::Kind::Fresh)
+                muteToggle = !muteToggle;
+            continue;
+        }
         return true;
     }
+    presses.endEvents();
+    reading = false;
     return false;
 }
 
 bool Input::keptForApplication(const sf::Event& event)
 {
-    if (event.type == sf::Event::KeyReleased && event.key.code == fullscreenKey)
-        fullscreenKey = sf::Keyboard::Unknown;
-    if (event.type != sf::Event::KeyPressed)
+    if (event.type != sf::Event::KeyPressed || event.key.code == sf::Keyboard::Unknown)
         return false;
     // Its auto-repeat, even once Alt has come up: a held Enter must not choose
     // a menu item either.
-    if (event.key.code == fullscreenKey)
+    if (presses.isTaken(event.key.code))
         return true;
     if (!isFullscreenKey(event.key))
         return false;
     fullscreenToggle = !fullscreenToggle;
-    fullscreenKey = event.key.code;
+    presses.take(event.key.code);
     return true;
+}
+
+bool Input::keptForMute(const sf::Event& event) const
+{
+    return (event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased) &&
+           event.key.code == sf::Keyboard::M;
 }
 
 bool Input::takeFullscreenToggle()
 {
-    // The release may have gone to the window that the switch closed.
-    if (fullscreenKey != sf::Keyboard::Unknown && !keyDown(fullscreenKey))
-        fullscreenKey = sf::Keyboard::Unknown;
     const bool toggle = fullscreenToggle;
     fullscreenToggle = false;
     return toggle;
 }
 
-bool Input::keptForMute(const sf::Event& event)
-{
-    const bool pressed = event.type == sf::Event::KeyPressed;
-    if ((!pressed && event.type != sf::Event::KeyReleased) || event.key.code != sf::Keyboard::M)
-        return false;
-    if (pressed && !muteKeyDown)
-        muteToggle = !muteToggle;
-    muteKeyDown = pressed;
-    return true;
-}
-
 bool Input::takeMuteToggle()
 {
-    // The release may have gone to a window that has been made anew since.
-    if (muteKeyDown && !keyDown(sf::Keyboard::M))
-        muteKeyDown = false;
     const bool toggle = muteToggle;
     muteToggle = false;
     return toggle;
@@ -84,6 +85,7 @@ bool Input::takeMuteToggle()
 void Input::watchWindow(const sf::Window& window)
 {
     focused = windowHasFocus(window);
+    presses.windowRemade();
 }
 
 bool Input::isKeyPressed(sf::Keyboard::Key key) const

@@ -7,9 +7,10 @@
 #endif
 
 /// In sanitizer builds, looks for leaks when it goes out of scope rather than
-/// at exit, and keeps a GL context alive until then. Once the last context is
-/// gone the GL driver is unloaded, and what it still holds would look lost,
-/// with no name to tell it by. Elsewhere it does nothing.
+/// at exit, and keeps a GL context alive until then. Once SFML's last context
+/// is gone, Mesa's GL driver is unloaded, and what the driver still holds would
+/// look lost to LeakSanitizer, with no name to tell it by. Elsewhere it does
+/// nothing. It could go if the driver stayed loaded, or freed what it holds.
 class LeakCheck
 {
 public:

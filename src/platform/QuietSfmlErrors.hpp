@@ -4,8 +4,10 @@
 
 #include <streambuf>
 
-/// While it lives, SFML keeps its messages to itself. The audio code reports a
-/// missing sound file in one line of its own; SFML would add lines of its own.
+/// While it lives, SFML keeps its messages to itself. SFML writes every failed
+/// load to sf::err() (standard error), in English and in lines of its own; the
+/// audio code reports a missing sound file in one line of the game's instead.
+/// It could go if SFML's loads returned their reason rather than printing it.
 class QuietSfmlErrors
 {
 public:

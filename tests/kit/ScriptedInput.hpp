@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Input.hpp"
+#include "controls/Input.hpp"
 
 #include <array>
 #include <deque>

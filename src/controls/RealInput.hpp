@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Input.hpp"
+#include "controls/Input.hpp"
 
 /// The player's real keyboard, mouse, gamepads and window events, as SFML
 /// reports them.

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "controls/Control.hpp"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+/// Tells, for every key and button, a fresh press from one still held from
+/// before: whether it went down this frame, came up, or is held, and whether
+/// a press event is a new press, its auto-repeat, or belongs to a hold that
+/// does not count here. Input feeds it every event it reads and the state of
+/// the keys, the mouse and the gamepad; the game re-arms it whenever another
+/// screen comes on top, so that what was held then counts only once it has
+/// been let go.
+///
+/// Releases go missing: with a window made anew (its predecessor got them),
+/// or with the focus elsewhere. So whatever is believed down is read afresh
+/// as each frame's events begin, and what was up then and has sent no event
+/// by their end counts as let go.
+class Presses
+{
+public:
+    /// What a press event is.
+    enum class Kind
+    {
+        None,   ///< not a press: another event, or a release
+        Fresh,  ///< a new press
+        Repeat, ///< the auto-repeat of a key held since a fresh press
+        Stale   ///< a press of a hold that does not count here: held over
+                ///< from another screen, or already taken by someone
+    };
+
+    /// Reads the controls through `input`, which must outlive it.
+    explicit Presses(const Input& input);
+
+    // What Input does as it reads the window's events.
+
+    /// The events of a frame begin: reads afresh what is believed down.
+    void beginEvents();
+    /// Notes one event; returns what it is.
+    Kind feed(const sf::Event& event);
+    /// The frame's events are all read: what was up as they began and sent
+    /// no event since was let go unseen.
+    void endEvents();
+    /// The window was made anew: press events of what is held already will
+    /// not come in it.
+    void windowRemade();
+
+    /// Another screen came on top: whatever is held now counts there only once
+    /// it has been let go. A press whose event has not come yet, of something
+    /// no one had seen going down, is the new screen's when its event comes.
+    void arm();
+
+    /// Down now, and counting: not held over from another screen, not taken.
+    bool held(Control control) const;
+    /// Went down this frame.
+    bool pressed(Control control) const;
+    /// Came up this frame.
+    bool released(Control control) const;
+
+    /// Whether `event`, the one read last, is a fresh press, or a fresh press
+    /// or its repeat.
+    bool isFresh(const sf::Event& event) const;
+    bool counts(const sf::Event& event) const;
+
+    /// Someone acts on this press: what is held now counts as down, and no
+    /// press event of this hold (its own, still to come, or a repeat) is
+    /// fresh or counts until it has been let go.
+    void take(Control control);
+    bool isTaken(Control control) const;
+
+private:
+    enum class Hold : std::uint8_t
+    {
+        Up,
+        Down,    ///< counts
+        HeldOver ///< from before the screen came on top
+    };
+
+    struct Record
+    {
+        Hold hold = Hold::Up;
+        bool watched = false;   ///< asked about or seen: read afresh from then on
+        bool eventSeen = false; ///< the press event of this hold has come
+        bool due = false;       ///< held over, its press event still to come and then fresh
+        bool taken = false;
+        bool upAtStart = false; ///< read up as this frame's events began
+        bool pressed = false;   ///< this frame
+        bool released = false;  ///< this frame
+    };
+
+    /// The control's record; from now on it is watched.
+    Record& record(Control control) const;
+    bool isDown(std::size_t slot) const;
+    void letGo(Record& held);
+
+    const Input& input;
+    // Asking about a control marks it watched, and nothing else.
+    mutable std::array<Record, Control::count> records{};
+    mutable std::vector<std::size_t> watching;
+    Kind lastKind = Kind::None;
+    sf::Event::EventType lastType = sf::Event::Count;
+};
