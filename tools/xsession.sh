@@ -117,16 +117,19 @@ wr_wait_exit() {
     wait "$WR_PID" || WR_STATUS=$?
 }
 
-# Clicks a main menu item: play, settings or exit, laid out for a window of
-# $2 x $3 (800 x 600 when not given). The items' left edges sit at fixed offsets
-# from the window's centre.
+# Prints "x y": a point on main menu item $1 (play, settings or exit) in a
+# window of $2 x $3 (800 x 600 when not given), where the game's own layout
+# puts it: 50 px into its text and halfway down.
+wr_menu_item_point() {
+    local left top
+    read -r left top < <("$WOODRUN_SHOT" menu-item "$1" "${2:-800}" "${3:-600}")
+    echo "$((left + 50)) $((top + 25))"
+}
+
+# Clicks main menu item $1 in a window of $2 x $3 (800 x 600 when not given).
 wr_click_menu() {
-    local cx=$(( ${2:-800} / 2 )) cy=$(( ${3:-600} / 2 ))
-    case $1 in
-        play) wr_click $((cx - 20)) $((cy - 75)) ;;
-        settings) wr_click $((cx - 40)) $((cy + 25)) ;;
-        exit) wr_click $((cx - 20)) $((cy + 125)) ;;
-    esac
+    # shellcheck disable=SC2046 # the point is two words
+    wr_click $(wr_menu_item_point "$@")
 }
 
 # Whether the window shows, right now, at least $1 pixels within $9 of colour

@@ -1,40 +1,30 @@
 #include "characters/Player.hpp"
 
 #include "controls/Gamepad.hpp"
+#include "resources/ImageFiles.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/TileMap.hpp"
 
 namespace
 {
 constexpr float scale = 5.f;
-constexpr int frameWidth = 96;
-constexpr int frameHeight = 40;
-constexpr int sheetStride = 120;
-constexpr int sheetFrames = 10;
-
-std::vector<sf::IntRect> sheetFrameRects()
-{
-    std::vector<sf::IntRect> frames;
-    for (int i = 0; i < sheetFrames; ++i)
-        frames.emplace_back(sheetStride * i, 0, frameWidth, frameHeight);
-    return frames;
-}
 } // namespace
 
 Player::Player(const Input& input) : presses(input.getPresses())
 {
-    idleTexture = TextureCache::get("Player/_Idle.png");
-    runTexture = TextureCache::get("Player/_Run.png");
-    jumpTexture = TextureCache::get("Player/_Jump.png");
+    idleTexture = TextureCache::get(layoutOf(Sheet::HeroIdle).path);
+    runTexture = TextureCache::get(layoutOf(Sheet::HeroRun).path);
+    jumpTexture = TextureCache::get(layoutOf(Sheet::HeroJump).path);
 
     // The origin is the point between the feet.
-    sprite.setOrigin(frameWidth / 2.f, frameHeight);
+    const SheetLayout& idle = layoutOf(Sheet::HeroIdle);
+    sprite.setOrigin(static_cast<float>(idle.frameWidth) / 2.f,
+                     static_cast<float>(idle.frameHeight));
     sprite.setScale(scale, scale);
 
-    idleAnimation = Animation(&idleTexture, sheetFrameRects(), 0.1f, true);
-    runAnimation = Animation(&runTexture, sheetFrameRects(), 0.1f, true);
-    jumpAnimation =
-        Animation(&jumpTexture, {sf::IntRect(0, 0, frameWidth, frameHeight)}, 1.f, true);
+    idleAnimation = Animation(&idleTexture, layoutOf(Sheet::HeroIdle).allFrames(), 0.1f, true);
+    runAnimation = Animation(&runTexture, layoutOf(Sheet::HeroRun).allFrames(), 0.1f, true);
+    jumpAnimation = Animation(&jumpTexture, layoutOf(Sheet::HeroJump).allFrames(), 1.f, true);
 
     currentAnimation = &idleAnimation;
     sprite.setTexture(idleTexture);

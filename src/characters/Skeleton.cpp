@@ -1,6 +1,7 @@
 #include "characters/Skeleton.hpp"
 
 #include "characters/Player.hpp"
+#include "resources/ImageFiles.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/World.hpp"
 
@@ -9,35 +10,28 @@
 namespace
 {
 constexpr float scale = 4.f;
-constexpr int frameWidth = 96;
-constexpr int frameHeight = 64;
 constexpr float attackRange = 90.f;
 constexpr float sightRange = 500.f;
 constexpr float walkFactor = 5.f;
-
-std::vector<sf::IntRect> frames(int count)
-{
-    std::vector<sf::IntRect> rects;
-    for (int i = 0; i < count; ++i)
-        rects.emplace_back(frameWidth * i, 0, frameWidth, frameHeight);
-    return rects;
-}
 } // namespace
 
 Skeleton::Skeleton(float x, float y, const World& world) : world(world)
 {
-    idleTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Idle.png");
-    walkTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Walk.png");
-    attackTexture = TextureCache::get("Skeleton_Without_VFX/Skeleton_01_White_Attack2.png");
+    idleTexture = TextureCache::get(layoutOf(Sheet::SkeletonIdle).path);
+    walkTexture = TextureCache::get(layoutOf(Sheet::SkeletonWalk).path);
+    attackTexture = TextureCache::get(layoutOf(Sheet::SkeletonAttack).path);
 
-    idleAnimation = Animation(&idleTexture, frames(8), 0.2f, true);
-    walkAnimation = Animation(&walkTexture, frames(10), 0.15f, true);
-    attackAnimation = Animation(&attackTexture, frames(8), 0.1f, false);
+    idleAnimation = Animation(&idleTexture, layoutOf(Sheet::SkeletonIdle).allFrames(), 0.2f, true);
+    walkAnimation = Animation(&walkTexture, layoutOf(Sheet::SkeletonWalk).allFrames(), 0.15f, true);
+    attackAnimation =
+        Animation(&attackTexture, layoutOf(Sheet::SkeletonAttack).allFrames(), 0.1f, false);
 
     sprite.setTexture(idleTexture);
     sprite.setTextureRect(idleAnimation.getCurrentFrame());
     // The origin is the point between the feet.
-    sprite.setOrigin(frameWidth / 2.f, frameHeight);
+    const SheetLayout& idle = layoutOf(Sheet::SkeletonIdle);
+    sprite.setOrigin(static_cast<float>(idle.frameWidth) / 2.f,
+                     static_cast<float>(idle.frameHeight));
     sprite.setPosition(x, y);
     sprite.setScale(scale, scale);
     currentAnimation = &idleAnimation;

@@ -3,10 +3,12 @@
 #include "app/Application.hpp"
 #include "app/StateStack.hpp"
 #include "app/Utf8.hpp"
+#include "menu/MenuLayout.hpp"
 #include "settings_screen/SettingsState.hpp"
 #include "world/GameState.hpp"
 
 #include <array>
+#include <iterator>
 #include <memory>
 
 namespace
@@ -14,7 +16,7 @@ namespace
 constexpr unsigned titleSize = 60;
 constexpr unsigned itemSize = 40;
 constexpr float titleTop = 50.f;
-constexpr std::size_t itemCount = 3;
+constexpr std::size_t itemCount = std::size(menuItemOffsets);
 
 MenuButton makeItem(const char* label, const sf::Font& font)
 {
@@ -65,9 +67,9 @@ void MenuState::layout()
     const unsigned cy = windowSize.y / 2;
     // The heading is centred on its bold width; the items sit at fixed offsets.
     title.setPosition(static_cast<float>(cx) - title.getGlobalBounds().width * 0.5f, titleTop);
-    playButton.setPosition(fromCentre(cx, cy, -70, -100));
-    settingsButton.setPosition(fromCentre(cx, cy, -100, 0));
-    exitButton.setPosition(fromCentre(cx, cy, -70, 100));
+    for (std::size_t index = 0; index < itemCount; ++index)
+        item(index).setPosition(
+            fromCentre(cx, cy, menuItemOffsets[index].x, menuItemOffsets[index].y));
 }
 
 sf::Vector2f MenuState::mousePosition(const sf::RenderWindow& window) const

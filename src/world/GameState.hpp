@@ -2,9 +2,9 @@
 
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
-#include "audio/CharacterSounds.hpp"
 #include "controls/Input.hpp"
 #include "platform/HeapRetention.hpp"
+#include "world/CharacterSounds.hpp"
 #include "world/PauseOverlay.hpp"
 #include "world/World.hpp"
 

@@ -2,17 +2,13 @@
 
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
-#include "resources/TextureCache.hpp"
-#include "world/Parallax.hpp"
+#include "resources/ImageFiles.hpp"
 
-#include <array>
-#include <cmath>
 #include <iostream>
 #include <unordered_map>
 
 namespace
 {
-const char* const tilesetPath = "Texture/TX Tileset Ground.png";
 constexpr unsigned levelColumns = 30;
 constexpr unsigned levelRows = 7;
 constexpr unsigned levelTileSize = 36;
@@ -24,21 +20,6 @@ constexpr float spawnScale = 2.f;
 // The camera aims this far right of the hero, so the hero runs left of centre.
 constexpr float cameraLead = 200.f;
 constexpr float cameraEase = 0.1f;
-constexpr int layerCopies = 4;
-
-struct Layer
-{
-    const char* path;
-    float factor;
-};
-
-// Back to front; a far layer scrolls at a small share of the camera's speed.
-const std::array<Layer, 4> forest{{
-    {"parallax_demon_woods_pack/layers/parallax-demon-woods-bg.png", 0.05f},
-    {"parallax_demon_woods_pack/layers/parallax-demon-woods-far-trees.png", 0.1f},
-    {"parallax_demon_woods_pack/layers/parallax-demon-woods-mid-trees.png", 0.3f},
-    {"parallax_demon_woods_pack/layers/parallax-demon-woods-close-trees.png", 0.5f},
-}};
 
 /// The top of the level's bottom row, where the characters stand.
 float groundY(sf::Vector2u windowSize)
@@ -50,8 +31,7 @@ float groundY(sf::Vector2u windowSize)
 World::World(sf::Vector2u windowSize, const Input& input)
     : windowSize(windowSize), input(input),
       camera(sf::Vector2f(0.f, static_cast<float>(windowSize.y) * 0.5f),
-             sf::Vector2f(static_cast<float>(windowSize.x), static_cast<float>(windowSize.y))),
-      forestRenderer(ForestRenderer::tuningFor(windowSize))
+             sf::Vector2f(static_cast<float>(windowSize.x), static_cast<float>(windowSize.y)))
 {
 }
 
@@ -82,7 +62,7 @@ void World::loadLevel(sf::Vector2u windowSize)
     for (unsigned column = 0; column < levelColumns; ++column)
         grid[column + (levelRows - 1) * levelColumns] = groundTile;
 
-    if (!tileMap.load(tilesetPath, {levelTileSize, levelTileSize}, grid, levelColumns, levelRows,
+    if (!tileMap.load(tilesetFile, {levelTileSize, levelTileSize}, grid, levelColumns, levelRows,
                       tileRects))
         std::cerr << "Не удалось загрузить тайлмап!" << std::endl;
 
@@ -93,29 +73,8 @@ void World::loadLevel(sf::Vector2u windowSize)
 
 void World::loadBackground()
 {
-    layers.clear();
-    layerFactors.clear();
     backgroundColor = sf::Color(30, 30, 60);
-
-    std::array<const sf::Texture*, forest.size()> textures{};
-    for (std::size_t i = 0; i < forest.size(); ++i)
-        textures[i] = &TextureCache::get(forest[i].path);
-
-    for (std::size_t i = 0; i < forest.size(); ++i)
-    {
-        sf::Sprite layer(*textures[i]);
-        const sf::Vector2u size = textures[i]->getSize();
-        // Stretched to exactly the window, each way on its own.
-        layer.setScale(static_cast<float>(windowSize.x) / static_cast<float>(size.x),
-                       static_cast<float>(windowSize.y) / static_cast<float>(size.y));
-        layers.push_back(layer);
-        layerFactors.push_back(forest[i].factor);
-    }
-
-    std::vector<sf::Image> images;
-    for (const sf::Texture* texture : textures)
-        images.push_back(texture->copyToImage());
-    forestRenderer.prepare(images, windowSize);
+    forest.load(windowSize);
 }
 
 void World::addEntity(std::unique_ptr<Entity> entity)
@@ -143,39 +102,6 @@ void World::update(float dt)
                      centre.y * (1.f - cameraEase) + camera.getSize().y * 0.5f * cameraEase);
 }
 
-float World::layerWidth(std::size_t index) const
-{
-    const sf::Sprite& layer = layers[index];
-    return static_cast<float>(layer.getTexture()->getSize().x) * layer.getScale().x;
-}
-
-float World::layerStart(std::size_t index) const
-{
-    return parallaxStart(camera.getCenter().x, camera.getSize().x, layerFactors[index],
-                         layerWidth(index));
-}
-
-std::vector<float> World::layerCopyPositions(std::size_t index) const
-{
-    std::vector<ForestRenderer::Layer> placed;
-    placeLayers(placed);
-    return placed[index].copies;
-}
-
-void World::placeLayers(std::vector<ForestRenderer::Layer>& placed) const
-{
-    placed.resize(layers.size());
-    for (std::size_t i = 0; i < layers.size(); ++i)
-    {
-        placed[i].sprite = &layers[i];
-        placed[i].copies.clear();
-        if (layers[i].getTexture() == nullptr)
-            continue;
-        for (int copy = 0; copy < layerCopies; ++copy)
-            placed[i].copies.push_back(layerStart(i) + static_cast<float>(copy) * layerWidth(i));
-    }
-}
-
 void World::drawCharacters(sf::RenderTarget& target) const
 {
     for (const auto& entity : entities)
@@ -185,12 +111,10 @@ void World::drawCharacters(sf::RenderTarget& target) const
 void World::render(sf::RenderTarget& target)
 {
     // Where the forest leaves nothing behind it to show, clearing is wasted.
-    if (!forestRenderer.fillsWindow())
+    if (!forest.fillsWindow())
         target.clear(backgroundColor);
     target.setView(camera);
-    placeLayers(placedLayers);
-    forestRenderer.draw(target, placedLayers,
-                        {camera.getCenter() - camera.getSize() * 0.5f, camera.getSize()});
+    forest.draw(target, camera);
     target.draw(tileMap);
     target.draw(groundStrip);
     drawCharacters(target);
@@ -201,9 +125,7 @@ void World::renderStraightforward(sf::RenderTarget& target) const
 {
     target.clear(backgroundColor);
     target.setView(camera);
-    std::vector<ForestRenderer::Layer> placed;
-    placeLayers(placed);
-    ForestRenderer::drawWhole(target, placed);
+    forest.drawWhole(target, camera);
     tileMap.drawWhole(target, sf::RenderStates::Default);
     target.draw(groundStrip);
     drawCharacters(target);

@@ -2,13 +2,12 @@
 
 #include "characters/Entity.hpp"
 #include "controls/Input.hpp"
-#include "world/ForestRenderer.hpp"
+#include "world/Forest.hpp"
 #include "world/GroundStrip.hpp"
 #include "world/TileMap.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/View.hpp>
 
 #include <memory>
@@ -16,7 +15,7 @@
 
 /// Everything the play screen shows and moves: the level, the characters (the
 /// hero first, then the skeleton), the camera that follows the hero sideways,
-/// and the four forest layers behind them.
+/// and the forest behind them.
 class World
 {
 public:
@@ -35,8 +34,9 @@ public:
     /// leaves the map empty; play goes on.
     void loadLevel(sf::Vector2u windowSize);
 
-    /// (Re)builds the four forest layers, each stretched to the window size.
-    /// Throws what TextureCache::get throws when a layer image is missing.
+    /// (Re)builds the forest, its layers stretched to the window size, and
+    /// the colour behind it. Throws what TextureCache::get throws when a
+    /// layer image is missing.
     void loadBackground();
 
     void addEntity(std::unique_ptr<Entity> entity);
@@ -46,33 +46,23 @@ public:
     void update(float dt);
 
     /// Draws the forest, the level with its ground row carried on past both
-    /// ends, and the characters through the camera, then
-    /// restores the target's default view. The forest is drawn only where it
-    /// can show; the picture is the one renderStraightforward draws.
+    /// ends, and the characters through the camera, then restores the
+    /// target's default view. The forest is drawn only where it can show; the
+    /// picture is the one renderStraightforward draws.
     void render(sf::RenderTarget& target);
 
-    /// The same picture drawn the plain way: every forest layer whole, in four
-    /// copies side by side. What render is checked against.
+    /// The same picture drawn the plain way, the forest's layers whole. What
+    /// render is checked against.
     void renderStraightforward(sf::RenderTarget& target) const;
 
     const std::vector<std::unique_ptr<Entity>>& getEntities() const { return entities; }
     const TileMap& getTileMap() const { return tileMap; }
     const sf::View& getCamera() const { return camera; }
     sf::Color getBackgroundColor() const { return backgroundColor; }
-    const std::vector<sf::Sprite>& getLayers() const { return layers; }
-    const std::vector<float>& getLayerFactors() const { return layerFactors; }
+    const Forest& getForest() const { return forest; }
     sf::Vector2u getWindowSize() const { return windowSize; }
 
-    /// Where the world x of each of the four copies of layer `index` is drawn.
-    std::vector<float> layerCopyPositions(std::size_t index) const;
-
 private:
-    /// The drawn width of layer `index`, and where its first copy starts.
-    float layerWidth(std::size_t index) const;
-    float layerStart(std::size_t index) const;
-
-    /// Every forest layer with the world x of its copies, as the camera stands.
-    void placeLayers(std::vector<ForestRenderer::Layer>& placed) const;
     void drawCharacters(sf::RenderTarget& target) const;
 
     sf::Vector2u windowSize;
@@ -82,8 +72,5 @@ private:
     GroundStrip groundStrip{tileMap};
     sf::View camera;
     sf::Color backgroundColor = sf::Color::Black;
-    std::vector<sf::Sprite> layers;
-    std::vector<float> layerFactors;
-    ForestRenderer forestRenderer;
-    std::vector<ForestRenderer::Layer> placedLayers; ///< kept from frame to frame
+    Forest forest;
 };

@@ -8,7 +8,8 @@ wr_wait_menu 10 || fail "the cyan heading is missing"
 # White shapes fall in above the heading, at their opacities over the background.
 wr_wait_pixels 10 20 0 0 800 40 220 220 225 40 || fail "no falling shapes behind the menu"
 # "Выход" sits at (330, 400).
-wr_point 380 425
+# shellcheck disable=SC2046 # the point is two words
+wr_point $(wr_menu_item_point exit)
 wr_wait_pixels 10 100 320 395 200 60 0 255 0 40 ||
     fail "the exit item does not light up under the mouse"
 

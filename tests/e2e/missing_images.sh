@@ -3,18 +3,13 @@
 # goes on over an invisible floor.
 source "$(dirname "$0")/common.sh"
 
-fatal=(
-    "Player/_Idle.png"
-    "Player/_Run.png"
-    "Player/_Jump.png"
-    "Skeleton_Without_VFX/Skeleton_01_White_Idle.png"
-    "Skeleton_Without_VFX/Skeleton_01_White_Walk.png"
-    "Skeleton_Without_VFX/Skeleton_01_White_Attack2.png"
-    "parallax_demon_woods_pack/layers/parallax-demon-woods-bg.png"
-    "parallax_demon_woods_pack/layers/parallax-demon-woods-far-trees.png"
-    "parallax_demon_woods_pack/layers/parallax-demon-woods-mid-trees.png"
-    "parallax_demon_woods_pack/layers/parallax-demon-woods-close-trees.png"
-)
+# The game's own list of its images: every sheet and forest layer is fatal.
+fatal=()
+tileset=""
+while read -r kind image; do
+    if [ "$kind" = tileset ]; then tileset=$image; else fatal+=("$image"); fi
+done < <("$(dirname "$WOODRUN_SHOT")/assetgen/woodrun-assets" --list)
+[ ${#fatal[@]} -gt 0 ] && [ -n "$tileset" ] || fail "woodrun-assets --list listed no images"
 
 # Our lines on standard error, without SFML's own report of the file it could not open.
 our_errors() {
@@ -26,8 +21,7 @@ for image in "${fatal[@]}"; do
     rm -f "$RUN/stderr"
     wr_launch "$RUN"
     wr_wait_window 800 600 || fail "no window without $image"
-    sleep 0.3
-    kill -0 "$WR_PID" 2>/dev/null || fail "the menu needed $image"
+    wr_wait_menu 10 || fail "the menu needed $image"
     wr_click_menu play
     wr_wait_exit 20
     [ "$WR_STATUS" = 1 ] || fail "exit status $WR_STATUS without $image"
@@ -36,7 +30,6 @@ for image in "${fatal[@]}"; do
     mv "$RUN/$image.away" "$RUN/$image"
 done
 
-tileset="Texture/TX Tileset Ground.png"
 rm "$RUN/$tileset"
 rm -f "$RUN/stderr"
 wr_launch "$RUN"

@@ -15,7 +15,8 @@ wr_wait_window 800 600 || fail "no window"
 # The window shows before the menu's first frame: tap once the menu is drawn.
 wr_wait_menu 10 || fail "no menu"
 
-quick_click 380 325
+# shellcheck disable=SC2046 # the point is two words
+quick_click $(wr_menu_item_point settings)
 wr_wait_settings 10 || fail "a tap on \"Настройки\" did not open the settings"
 # "Назад (Esc)" at (50, 500).
 quick_click 120 520
@@ -25,7 +26,8 @@ wr_click_menu settings
 wr_wait_settings 10 || fail "a click on \"Настройки\" did not open the settings"
 # "Применить": the box at (300, 300), 200 x 50, over "Настройки". Held a while:
 # the menu comes back and stays, though the press lies over "Настройки".
-wr_point 380 325
+# shellcheck disable=SC2046 # the point is two words
+wr_point $(wr_menu_item_point settings)
 xdotool mousedown 1
 wr_wait_menu 10 || fail "the press on \"Применить\" did not return to the menu"
 sleep 0.4

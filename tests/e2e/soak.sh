@@ -43,12 +43,8 @@ click() {
 
 # Clicks a menu item as wr_click_menu does, quickly.
 click_item() {
-    local cx=$(($2 / 2)) cy=$(($3 / 2))
-    case $1 in
-        play) click $((cx - 20)) $((cy - 75)) ;;
-        settings) click $((cx - 40)) $((cy + 25)) ;;
-        exit) click $((cx - 20)) $((cy + 125)) ;;
-    esac
+    # shellcheck disable=SC2046 # the point is two words
+    click $(wr_menu_item_point "$@")
 }
 
 # 1 in $1.

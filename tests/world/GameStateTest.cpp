@@ -135,7 +135,7 @@ TEST_F(GameStateTest, ResizeRebuildsOneHeroAndOneSkeleton)
     EXPECT_NE(dynamic_cast<const Skeleton*>(entities[1].get()), nullptr);
     // Built for the size the play screen was made with.
     EXPECT_EQ(entities[0]->getPosition(), sf::Vector2f(100, 528));
-    EXPECT_EQ(game()->getWorld().getLayers().size(), 4u);
+    EXPECT_EQ(game()->getWorld().getForest().getLayers().size(), 4u);
 }
 
 TEST_F(GameStateTest, PausedNothingMovesAndResumingMakesUpNoTime)

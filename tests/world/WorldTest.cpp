@@ -163,15 +163,17 @@ TEST(World, BackgroundIsFourStretchedLayersHoweverOftenItIsLoaded)
     EXPECT_EQ(world.getBackgroundColor(), sf::Color::Black);
     world.loadBackground();
     world.loadBackground();
-    ASSERT_EQ(world.getLayers().size(), 4u);
-    EXPECT_EQ(world.getLayerFactors(), (std::vector<float>{0.05f, 0.1f, 0.3f, 0.5f}));
+    const Forest& forest = world.getForest();
+    ASSERT_EQ(forest.getLayers().size(), 4u);
+    EXPECT_EQ(forest.getLayerFactors(), (std::vector<float>{0.05f, 0.1f, 0.3f, 0.5f}));
     EXPECT_EQ(world.getBackgroundColor(), sf::Color(30, 30, 60));
-    for (const sf::Sprite& layer : world.getLayers())
+    for (const sf::Sprite& layer : forest.getLayers())
     {
         EXPECT_FLOAT_EQ(layer.getGlobalBounds().width, 800.f);
         EXPECT_FLOAT_EQ(layer.getGlobalBounds().height, 600.f);
     }
-    EXPECT_EQ(world.layerCopyPositions(0), (std::vector<float>{-1190, -390, 410, 1210}));
+    EXPECT_EQ(forest.layerCopyPositions(0, world.getCamera()),
+              (std::vector<float>{-1190, -390, 410, 1210}));
 }
 
 namespace

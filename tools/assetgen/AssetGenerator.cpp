@@ -5,7 +5,9 @@
 #include "HeroPainter.hpp"
 #include "IconPainter.hpp"
 #include "SkeletonPainter.hpp"
+#include "resources/ImageFiles.hpp"
 
+#include <iterator>
 #include <system_error>
 
 std::vector<AssetGenerator::Asset> AssetGenerator::build() const
@@ -14,24 +16,24 @@ std::vector<AssetGenerator::Asset> AssetGenerator::build() const
     const SkeletonPainter skeleton;
     const ForestPainter forest;
     const GroundPainter ground;
-    const std::filesystem::path player = "Player";
-    const std::filesystem::path bones = "Skeleton_Without_VFX";
-    const std::filesystem::path layers =
-        std::filesystem::path("parallax_demon_woods_pack") / "layers";
+    const auto sheet = [](Sheet which, sf::Image image) {
+        return Asset{layoutOf(which).path, std::move(image)};
+    };
 
+    // In the order of the game's list of images.
     std::vector<Asset> assets;
-    assets.push_back({player / "_Idle.png", hero.idleSheet()});
-    assets.push_back({player / "_Run.png", hero.runSheet()});
-    assets.push_back({player / "_Jump.png", hero.jumpFrame()});
-    assets.push_back({bones / "Skeleton_01_White_Idle.png", skeleton.idleSheet()});
-    assets.push_back({bones / "Skeleton_01_White_Walk.png", skeleton.walkSheet()});
-    assets.push_back({bones / "Skeleton_01_White_Attack2.png", skeleton.attackSheet()});
-    assets.push_back({layers / "parallax-demon-woods-bg.png", forest.background()});
-    assets.push_back({layers / "parallax-demon-woods-far-trees.png", forest.farTrees()});
-    assets.push_back({layers / "parallax-demon-woods-mid-trees.png", forest.midTrees()});
-    assets.push_back({layers / "parallax-demon-woods-close-trees.png", forest.closeTrees()});
-    assets.push_back(
-        {std::filesystem::path("Texture") / "TX Tileset Ground.png", ground.tileset()});
+    assets.push_back(sheet(Sheet::HeroIdle, hero.idleSheet()));
+    assets.push_back(sheet(Sheet::HeroRun, hero.runSheet()));
+    assets.push_back(sheet(Sheet::HeroJump, hero.jumpFrame()));
+    assets.push_back(sheet(Sheet::SkeletonIdle, skeleton.idleSheet()));
+    assets.push_back(sheet(Sheet::SkeletonWalk, skeleton.walkSheet()));
+    assets.push_back(sheet(Sheet::SkeletonAttack, skeleton.attackSheet()));
+    const sf::Image layers[] = {forest.background(), forest.farTrees(), forest.midTrees(),
+                                forest.closeTrees()};
+    static_assert(std::size(layers) == std::size(forestLayerFiles), "every layer painted");
+    for (std::size_t i = 0; i < std::size(layers); ++i)
+        assets.push_back({forestLayerFiles[i], layers[i]});
+    assets.push_back({tilesetFile, ground.tileset()});
     return assets;
 }
 

@@ -84,8 +84,9 @@ HeroPainter::Pose HeroPainter::runPose(int frame)
         return sf::Vector2f(pose.hip.x - 5.0f + 10.0f * smooth(s),
                             groundAnkle - 6.5f * std::sin(std::pow(s, 0.7f) * turn / 2.0f));
     };
-    pose.nearFoot = foot(p, pose.nearToe);
-    pose.farFoot = foot(p + 0.5f, pose.farToe);
+    // Each foot comes down on the frame the game plays its step on.
+    pose.nearFoot = foot(Rig::stridePhase(frame, footfallFrames[0], sheetFrames), pose.nearToe);
+    pose.farFoot = foot(Rig::stridePhase(frame, footfallFrames[1], sheetFrames), pose.farToe);
 
     // Arms swing against the legs.
     // The sword arm swings less so the blade stays levelled ahead.

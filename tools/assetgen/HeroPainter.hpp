@@ -2,6 +2,7 @@
 
 #include "Canvas.hpp"
 #include "Palette.hpp"
+#include "resources/ImageFiles.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -13,11 +14,11 @@
 class HeroPainter
 {
 public:
-    static constexpr int frameWidth = 96;
-    static constexpr int frameHeight = 40;
+    static constexpr int frameWidth = layoutOf(Sheet::HeroRun).frameWidth;
+    static constexpr int frameHeight = layoutOf(Sheet::HeroRun).frameHeight;
     /// Sheet cells are wider than the frames; the extra columns stay empty.
-    static constexpr int cellWidth = 120;
-    static constexpr int sheetFrames = 10;
+    static constexpr int cellWidth = layoutOf(Sheet::HeroRun).stride;
+    static constexpr int sheetFrames = layoutOf(Sheet::HeroRun).frames;
 
     HeroPainter();
 

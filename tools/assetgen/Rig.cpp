@@ -34,3 +34,8 @@ sf::Vector2f Rig::bend(sf::Vector2f root, sf::Vector2f tip, float upper, float l
         normal = -normal;
     return root + dir * along + normal * side;
 }
+
+float Rig::stridePhase(int frame, int footfall, int frames)
+{
+    return static_cast<float>((frame - footfall + frames) % frames) / static_cast<float>(frames);
+}

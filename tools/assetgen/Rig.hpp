@@ -17,4 +17,8 @@ public:
     /// reach the limb is simply stretched straight towards it.
     static sf::Vector2f bend(sf::Vector2f root, sf::Vector2f tip, float upper, float lower,
                              bool bendForward);
+
+    /// Where in its stride a foot is on `frame` of a cycle of `frames`, from 0
+    /// (just come down, on frame `footfall`) up to 1.
+    static float stridePhase(int frame, int footfall, int frames);
 };

@@ -66,7 +66,7 @@ SkeletonPainter::Pose SkeletonPainter::idlePose(int frame)
 SkeletonPainter::Pose SkeletonPainter::walkPose(int frame)
 {
     Pose pose;
-    const float p = static_cast<float>(frame) / 10.0f;
+    const float p = static_cast<float>(frame) / static_cast<float>(walkFrames);
     static constexpr int bob[5] = {0, 1, 0, -1, 0};
     pose.hip = {47.0f, 46.0f + static_cast<float>(bob[frame % 5])};
     pose.lean = 1;
@@ -87,8 +87,9 @@ SkeletonPainter::Pose SkeletonPainter::walkPose(int frame)
         return sf::Vector2f(pose.hip.x - 6.0f + 12.0f * smooth(s),
                             groundAnkle - 4.0f * std::sin(s * turn / 2.0f));
     };
-    pose.nearFoot = foot(p, pose.nearToe);
-    pose.farFoot = foot(p + 0.5f, pose.farToe);
+    // Each foot comes down on the frame the game plays its step on.
+    pose.nearFoot = foot(Rig::stridePhase(frame, footfallFrames[0], walkFrames), pose.nearToe);
+    pose.farFoot = foot(Rig::stridePhase(frame, footfallFrames[1], walkFrames), pose.farToe);
 
     // The free arm swings against the near leg; the axe arm only rocks a little.
     const float swing = std::cos(p * turn);
@@ -108,13 +109,15 @@ SkeletonPainter::Pose SkeletonPainter::attackPose(int frame)
     static constexpr Key keys[8] = {
         {46.0f, 1.0f, 43.0f, 40.0f, 225.0f, 225.0f, 52.0f}, // pull back
         {45.0f, 0.0f, 44.0f, 28.0f, 240.0f, 240.0f, 52.0f}, // raised behind the skull
-        {47.0f, 0.0f, 52.0f, 26.0f, 165.0f, 240.0f, 55.0f}, // swing starts
+        {47.0f, 0.0f, 52.0f, 26.0f, 165.0f, 240.0f, 55.0f}, // swing starts: axeSwingFrame
         {49.0f, 2.0f, 61.0f, 36.0f, 90.0f, 175.0f, 58.0f},  // full swing
         {50.0f, 3.0f, 61.0f, 42.0f, 50.0f, 105.0f, 58.0f},  // follow-through
         {50.0f, 3.0f, 60.0f, 44.0f, 45.0f, 45.0f, 58.0f},   // bite
         {48.0f, 1.0f, 58.0f, 43.0f, 95.0f, 95.0f, 55.0f},   // recover
         {47.0f, 0.0f, 57.0f, 45.0f, 150.0f, 150.0f, 53.0f}, // back on guard
     };
+    static_assert(std::size(keys) == attackFrames && axeSwingFrame == 2,
+                  "the game plays the whoosh on the frame the swing starts");
     const Key& k = keys[frame];
     Pose pose;
     pose.hip = {k.hipX, 46.0f + k.crouch};
@@ -133,17 +136,17 @@ SkeletonPainter::Pose SkeletonPainter::attackPose(int frame)
 
 sf::Image SkeletonPainter::idleSheet() const
 {
-    return sheet(8, &SkeletonPainter::idlePose);
+    return sheet(layoutOf(Sheet::SkeletonIdle).frames, &SkeletonPainter::idlePose);
 }
 
 sf::Image SkeletonPainter::walkSheet() const
 {
-    return sheet(10, &SkeletonPainter::walkPose);
+    return sheet(walkFrames, &SkeletonPainter::walkPose);
 }
 
 sf::Image SkeletonPainter::attackSheet() const
 {
-    return sheet(8, &SkeletonPainter::attackPose);
+    return sheet(attackFrames, &SkeletonPainter::attackPose);
 }
 
 sf::Image SkeletonPainter::sheet(int frames, Pose (*pose)(int)) const

@@ -2,6 +2,7 @@
 
 #include "Canvas.hpp"
 #include "Palette.hpp"
+#include "resources/ImageFiles.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -14,8 +15,10 @@
 class SkeletonPainter
 {
 public:
-    static constexpr int frameWidth = 96;
-    static constexpr int frameHeight = 64;
+    static constexpr int frameWidth = layoutOf(Sheet::SkeletonWalk).frameWidth;
+    static constexpr int frameHeight = layoutOf(Sheet::SkeletonWalk).frameHeight;
+    static constexpr int walkFrames = layoutOf(Sheet::SkeletonWalk).frames;
+    static constexpr int attackFrames = layoutOf(Sheet::SkeletonAttack).frames;
 
     SkeletonPainter();
 

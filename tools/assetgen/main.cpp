@@ -1,18 +1,38 @@
 // woodrun-assets: paints all of woodrun's sprites, tiles and backgrounds into a folder,
-// or with --icons its desktop icons.
+// or with --icons its desktop icons. With --list it paints nothing and prints
+// every image the game loads, one a line: what it is (sheet, forest or
+// tileset), a space, and its path.
 
 #include "AssetGenerator.hpp"
+#include "resources/ImageFiles.hpp"
 
 #include <exception>
 #include <iostream>
 #include <string>
 
+namespace
+{
+void list()
+{
+    for (const SheetLayout& layout : sheetLayouts)
+        std::cout << "sheet " << layout.path << '\n';
+    for (const char* layer : forestLayerFiles)
+        std::cout << "forest " << layer << '\n';
+    std::cout << "tileset " << tilesetFile << '\n';
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (argc == 2 && std::string(argv[1]) == "--list")
+    {
+        list();
+        return 0;
+    }
     const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
     if ((argc != 2 && !icons) || argv[argc - 1][0] == '\0')
     {
-        std::cerr << "usage: woodrun-assets [--icons] <output-dir>\n";
+        std::cerr << "usage: woodrun-assets [--icons] <output-dir> | woodrun-assets --list\n";
         return 2;
     }
     try

@@ -4,11 +4,15 @@
 //   woodrun-shot png   <in.xwd> <out.png>
 //   woodrun-shot count <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>
 //   woodrun-shot box   <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>
+//   woodrun-shot menu-item <play|settings|exit> <window width> <window height>
 //
 // count prints how many pixels of the rectangle lie within `tolerance` of the
 // colour in every channel; box prints the bounding box of those pixels as
 // "left top right bottom count", or "none". The image is a PNG, or a window
 // dump when its name ends in .xwd (quicker for tests that look again and again).
+// menu-item prints "left top" of a main menu item's text in a window of that
+// size, from the game's own layout.
+#include "menu/MenuLayout.hpp"
 #include "shot/XwdReader.hpp"
 
 #include <algorithm>
@@ -24,7 +28,8 @@ namespace
 int usage()
 {
     std::cerr << "usage: woodrun-shot png <in.xwd> <out.png>\n"
-                 "       woodrun-shot count|box <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>\n";
+                 "       woodrun-shot count|box <image> <x> <y> <w> <h> <r> <g> <b> <tolerance>\n"
+                 "       woodrun-shot menu-item <play|settings|exit> <width> <height>\n";
     return 2;
 }
 
@@ -95,6 +100,19 @@ int scan(const std::string& command, const std::vector<std::string>& args)
         std::cout << minX << ' ' << minY << ' ' << maxX << ' ' << maxY << ' ' << count << '\n';
     return 0;
 }
+int menuItem(const std::vector<std::string>& args)
+{
+    const long cx = std::strtol(args[1].c_str(), nullptr, 10) / 2;
+    const long cy = std::strtol(args[2].c_str(), nullptr, 10) / 2;
+    for (const MenuItemOffset& item : menuItemOffsets)
+    {
+        if (args[0] != item.name)
+            continue;
+        std::cout << cx + item.x << ' ' << cy + item.y << '\n';
+        return 0;
+    }
+    return usage();
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -105,5 +123,7 @@ int main(int argc, char** argv)
         return toPng(args[0], args[1]);
     if ((command == "count" || command == "box") && args.size() == 9)
         return scan(command, args);
+    if (command == "menu-item" && args.size() == 3)
+        return menuItem(args);
     return usage();
 }

@@ -1,7 +1,8 @@
-#include "audio/CharacterSounds.hpp"
+#include "world/CharacterSounds.hpp"
 
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
+#include "resources/ImageFiles.hpp"
 #include "world/World.hpp"
 
 #include <algorithm>
@@ -11,9 +12,8 @@ namespace
 {
 bool isFootfall(int frame)
 {
-    return std::find(std::begin(CharacterSounds::footfallFrames),
-                     std::end(CharacterSounds::footfallFrames),
-                     frame) != std::end(CharacterSounds::footfallFrames);
+    return std::find(std::begin(footfallFrames), std::end(footfallFrames), frame) !=
+           std::end(footfallFrames);
 }
 } // namespace
 
@@ -45,7 +45,7 @@ void CharacterSounds::update(const World& world, Audio& audio)
             if (moved && skeleton->getState() == SkeletonState::Walk && isFootfall(now.frame))
                 audio.playAt(SoundEffect::SkeletonStep, skeleton->getPosition());
             else if (moved && skeleton->getState() == SkeletonState::Attack &&
-                     now.frame == swingFrame)
+                     now.frame == axeSwingFrame)
                 audio.playAt(SoundEffect::AxeSwing, skeleton->getPosition());
         }
         before = now;

@@ -1,4 +1,4 @@
-#include "audio/CharacterSounds.hpp"
+#include "world/CharacterSounds.hpp"
 
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
