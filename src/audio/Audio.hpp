@@ -2,7 +2,9 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include <cstddef>
 #include <initializer_list>
+#include <iterator>
 
 /// The game's short sounds, each tied to a moment of play or of the menus.
 enum class SoundEffect
@@ -13,15 +15,27 @@ enum class SoundEffect
     HeroJump,     ///< the knight took off
     HeroLanding,  ///< the knight came down
     SkeletonStep, ///< a foot of the skeleton met the ground
-    AxeSwing      ///< the skeleton's axe swings
+    AxeSwing,     ///< the skeleton's axe swings
+    Count
 };
+
+/// How many effects there are: the size of anything kept per effect.
+constexpr std::size_t effectCount = static_cast<std::size_t>(SoundEffect::Count);
 
 /// The two looping themes: one for the menus, one for the forest.
 enum class MusicTheme
 {
     Menu,
-    Forest
+    Forest,
+    Count
 };
+
+/// How many themes there are: the size of anything kept per theme.
+constexpr std::size_t themeCount = static_cast<std::size_t>(MusicTheme::Count);
+
+/// Every theme, in order.
+constexpr MusicTheme allThemes[] = {MusicTheme::Menu, MusicTheme::Forest};
+static_assert(std::size(allThemes) == themeCount, "every theme listed");
 
 /// Everything the game asks of its sound: screens and the play screen's
 /// character watcher say what happens; what is heard (and whether anything is)

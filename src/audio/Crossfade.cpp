@@ -14,7 +14,7 @@ void Crossfade::update(float dt)
     if (!fading)
         return;
     const float step = dt / duration;
-    for (const MusicTheme theme : {MusicTheme::Menu, MusicTheme::Forest})
+    for (const MusicTheme theme : allThemes)
     {
         float& l = level(theme);
         l = theme == target ? std::min(1.f, l + step) : std::max(0.f, l - step);

@@ -28,7 +28,7 @@ private:
     float& level(MusicTheme theme) { return levels[static_cast<std::size_t>(theme)]; }
     float level(MusicTheme theme) const { return levels[static_cast<std::size_t>(theme)]; }
 
-    std::array<float, 2> levels{};
+    std::array<float, themeCount> levels{};
     bool fading = false;
     MusicTheme target = MusicTheme::Menu;
 };

@@ -47,7 +47,7 @@ void MusicPlayer::play(MusicTheme theme)
 void MusicPlayer::update(float dt)
 {
     fade.update(dt);
-    for (const MusicTheme theme : {MusicTheme::Menu, MusicTheme::Forest})
+    for (const MusicTheme theme : allThemes)
     {
         if (opening[static_cast<std::size_t>(theme)] != Opening::Opened)
             continue;

@@ -25,6 +25,12 @@ public:
 
     void update(float dt);
 
+    /// How loud a theme plays now, 0 to 100; 0 while it is not open.
+    float volumeOf(MusicTheme theme) const
+    {
+        return themes[static_cast<std::size_t>(theme)].getVolume();
+    }
+
 private:
     enum class Opening
     {
@@ -37,8 +43,8 @@ private:
     bool open(MusicTheme theme);
 
     std::ostream& errors;
-    std::array<sf::Music, 2> themes;
-    std::array<Opening, 2> opening{};
+    std::array<sf::Music, themeCount> themes;
+    std::array<Opening, themeCount> opening{};
     Crossfade fade;
     bool started = false;
     MusicTheme current = MusicTheme::Menu;

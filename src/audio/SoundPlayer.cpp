@@ -3,6 +3,7 @@
 #include "audio/SoundFiles.hpp"
 #include "platform/QuietSfmlErrors.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -76,6 +77,7 @@ sf::Sound* SoundPlayer::voiceFor(SoundEffect effect)
     voice->stop();
     voice->setBuffer(buffers[indexOf(effect)]);
     voice->setPitch(isStep(effect) ? stepPitches[steps++ % std::size(stepPitches)] : 1.f);
+    last = voice;
     return voice;
 }
 
@@ -95,4 +97,11 @@ void SoundPlayer::playAt(SoundEffect effect, sf::Vector2f source)
         voice->setPosition(soundPlacement(source, listener));
         voice->play();
     }
+}
+
+std::size_t SoundPlayer::playingCount() const
+{
+    return static_cast<std::size_t>(std::count_if(
+        voices.begin(), voices.end(),
+        [](const sf::Sound& voice) { return voice.getStatus() == sf::Sound::Playing; }));
 }

@@ -28,11 +28,19 @@ public:
 
     void load(std::initializer_list<SoundEffect> effects);
 
-    /// Plays in the middle, or from `source` when given.
+    /// Plays in the middle, at full loudness.
     void play(SoundEffect effect);
+    /// Plays from `source`, a point of the world, placed around the listener.
     void playAt(SoundEffect effect, sf::Vector2f source);
 
     void setListenerPosition(sf::Vector2f position) { listener = position; }
+
+    /// The voice the last sound played on, as it was set up to be heard; null
+    /// before the first.
+    const sf::Sound* lastVoice() const { return last; }
+
+    /// How many sounds are playing now.
+    std::size_t playingCount() const;
 
 private:
     enum class Loading
@@ -41,7 +49,6 @@ private:
         Loaded,
         Failed
     };
-    static constexpr std::size_t effectCount = 7;
     static constexpr std::size_t voiceCount = 16;
 
     /// A free voice set to the effect, or none when the effect is not loaded.
@@ -52,6 +59,7 @@ private:
     std::array<Loading, effectCount> loading{};
     std::array<sf::Sound, voiceCount> voices;
     std::size_t nextVoice = 0;
+    const sf::Sound* last = nullptr;
     unsigned steps = 0; ///< footsteps played, to vary their pitch
     sf::Vector2f listener;
 };
