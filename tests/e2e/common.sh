@@ -149,3 +149,20 @@ wait_camera_settled() {
     }
     wr_await "$1" settled
 }
+
+# The game's resident memory now, in kB.
+rss() { awk '/^VmRSS:/ {print $2}' "/proc/$WR_PID/status" 2>/dev/null; }
+
+# Resident memory once it has settled: within 256 kB over one second. A window
+# just made still takes memory for a while, more so on a busy machine.
+settled_memory() {
+    local last now deadline=$((SECONDS + 20))
+    now=$(rss)
+    while [ $SECONDS -lt $deadline ]; do
+        last=$now
+        sleep 1
+        now=$(rss)
+        [ $((now - last)) -gt 256 ] || [ $((last - now)) -gt 256 ] || break
+    done
+    echo "$now"
+}

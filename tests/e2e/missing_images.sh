@@ -39,7 +39,8 @@ wr_click_menu play
 # No ground row shows without its tiles: the menu's going tells that play began.
 menu_gone() { ! wr_shows_menu; }
 wr_await 20 menu_gone || fail "play did not begin without the tileset"
-sleep 0.5
+hero_shown() { find_hero 800 600; }
+wr_await 10 hero_shown || fail "no hero in play without the tileset"
 kill -0 "$WR_PID" 2>/dev/null || fail "play ended without the tileset"
 wr_tap_key Escape
 wr_wait_menu 10 || fail "Escape did not bring the menu back without the tileset"

@@ -12,12 +12,16 @@ start_and_check() {
     rm -f "$RUN/stdout" "$RUN/stderr"
     wr_launch "$RUN" "$@"
     wr_wait_window "$width" "$height" || fail "no ${width}x${height} window for $case_name"
-    sleep 0.3
     if [ "$how" = exit ]; then
+        wr_wait_menu 10 || fail "no menu for $case_name"
         wr_click_menu exit "$width" "$height"
         wr_wait_exit 10
         [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS for $case_name"
     else
+        # Too small a window to show the menu: the first frame rate tells that
+        # the game runs.
+        printed_rate() { grep -q '^FPS: ' "$RUN/stdout"; }
+        wr_await 10 printed_rate || fail "the game does not run for $case_name"
         kill "$WR_PID"
         wr_wait_exit 10
     fi

@@ -19,7 +19,7 @@ fi
 
 wr_launch "$RUN" "${as_other[@]}"
 wr_wait_window 800 600 || fail "no window"
-sleep 0.5
+wr_wait_menu 10 || fail "no menu"
 pick_1280x720
 chmod u+w "$RUN"
 [ "$(sha256sum <"$RUN/settings.cfg")" = "$before" ] || fail "settings.cfg changed"

@@ -5,7 +5,7 @@ source "$(dirname "$0")/common.sh"
 
 wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
-sleep 0.5
+wr_wait_menu 10 || fail "no menu"
 
 pick_1280x720
 [ "$(cat "$RUN/settings.cfg")" = "$(printf 'width=1280\nheight=720\nfullscreen=0')" ] ||

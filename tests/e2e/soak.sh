@@ -59,7 +59,6 @@ check_file() {
         fail "settings.cfg is not complete and valid: $(printf '%q' "$text")"
 }
 
-rss() { awk '/^VmRSS:/ {print $2}' "/proc/$WR_PID/status" 2>/dev/null; }
 
 # Waits for the game's answer, the command that follows; fails after 15 s,
 # saying what the window shows instead.
@@ -72,20 +71,6 @@ await() {
     fail "no answer from the game: $* (on the $screen screen, action $actions;" \
         "window $WR_WINDOW of $(wr_window_size) shows:${shows:- none of the screens};" \
         "windows: $(xdotool search --classname woodrun 2>/dev/null | tr '\n' ' '))"
-}
-
-# Resident memory once it has settled: within 256 kB over one second. A window
-# just made still takes memory for a while, more so on a busy machine.
-settled_memory() {
-    local last now deadline=$((SECONDS + 20))
-    now=$(rss)
-    while [ $SECONDS -lt $deadline ]; do
-        last=$now
-        sleep 1
-        now=$(rss)
-        [ $((now - last)) -gt 256 ] || [ $((last - now)) -gt 256 ] || break
-    done
-    echo "$now"
 }
 
 # The settings the game last applied, "width height fullscreen": what

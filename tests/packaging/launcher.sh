@@ -2,7 +2,7 @@
 # launcher from /, in a fresh home, as a player would: the menu appears;
 # picking 1280x720 in the settings writes ~/.config/woodrun/settings.cfg and
 # nothing under the unpacked tree; the next start opens at 1280x720; another
-# XDG_CONFIG_HOME is honoured; a copy of the tree plays from its own files;
+# XDG_CONFIG_HOME is honoured, and a relative one ignored; a copy of the tree plays from its own files;
 # without a display the launcher ends with the game's message and status 1.
 # Arguments: <game-dir> <woodrun-shot> <package>; the game directory only
 # gives the shared set-up its scratch directory, which holds the rest.
@@ -56,6 +56,13 @@ launch_installed XDG_CONFIG_HOME="$RUN/elsewhere"
 wr_wait_window 1024 768 || fail "with XDG_CONFIG_HOME the start opened at $(wr_window_size)"
 wr_wait_menu 20 || fail "no menu with XDG_CONFIG_HOME"
 leave_through_exit 1024 768
+
+# A relative one, which the base-directory rules say to ignore: from /, it would
+# name the same folder.
+launch_installed XDG_CONFIG_HOME="${RUN#/}/elsewhere"
+wr_wait_window 1280 720 || fail "a relative XDG_CONFIG_HOME was taken: $(wr_window_size)"
+wr_wait_menu 20 || fail "no menu with a relative XDG_CONFIG_HOME"
+leave_through_exit 1280 720
 
 # A second copy of the tree elsewhere, as another version installed under
 # another prefix: its launcher links its own files, not the first tree's.
