@@ -53,6 +53,8 @@ TEST_F(DeferredAudioTest, TheDeviceOpensOnTheSecondFrameAndHearsWhatTheMenuAsked
     EXPECT_EQ(opens, 1);
     EXPECT_EQ(heard->music, (std::vector<MusicTheme>{MusicTheme::Menu, MusicTheme::Forest}));
     EXPECT_TRUE(heard->isLoaded(SoundEffect::HeroJump));
+    EXPECT_EQ(heard->listener, top<GameState>().getWorld().getCamera().getCenter())
+        << "the listener follows the camera";
     input->queueKeyPress(sf::Keyboard::M);
     frame();
     EXPECT_FALSE(heard->muted);

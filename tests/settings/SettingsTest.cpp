@@ -147,6 +147,12 @@ TEST(SettingsFile, SavingThroughALinkReplacesItsTargetAndKeepsTheLink)
     ASSERT_TRUE(saveSettings({1920, 1080, true}, "first.cfg"));
     EXPECT_TRUE(std::filesystem::is_symlink("first.cfg"));
     EXPECT_EQ(dir.read("config/first.cfg"), "width=1920\nheight=1080\nfullscreen=1\n");
+
+    // Two file links in a row: the file at the end of the chain is written.
+    std::filesystem::create_symlink("first.cfg", "second.cfg");
+    ASSERT_TRUE(saveSettings({1366, 768, false}, "second.cfg"));
+    EXPECT_TRUE(std::filesystem::is_symlink("first.cfg"));
+    EXPECT_EQ(dir.read("config/first.cfg"), "width=1366\nheight=768\nfullscreen=0\n");
 }
 
 TEST(SettingsFile, FailedSaveThroughALinkLeavesTheLinkAndItsTargetAsTheyWere)

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    // The sound players' tests need an audio device: OpenAL's null output,
+    // unless the one running the tests chose another.
+    setenv("ALSOFT_CONF", WOODRUN_NULL_AUDIO, 0);
     // Listing the tests (as the build does, without a display) opens no GL context.
     std::optional<LeakCheck> leakCheck;
     if (!testing::GTEST_FLAG(list_tests))

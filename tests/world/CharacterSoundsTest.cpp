@@ -46,6 +46,10 @@ TEST_F(CharacterSoundsTest, TheKnightsFeetJumpAndLandingSoundOnTheirFrames)
         const auto played = frame();
         const int runFrame = hero().getCurrentAnimation().currentFrame;
         ASSERT_EQ(hero().getState(), PlayerState::Run);
+        if (i == 0)
+        {
+            EXPECT_EQ(played.size(), 1u) << "the first foot comes down as the run starts";
+        }
         for (const auto& p : played)
         {
             EXPECT_EQ(p.effect, SoundEffect::HeroStep);

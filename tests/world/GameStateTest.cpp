@@ -126,7 +126,7 @@ TEST_F(GameStateTest, KeysHeldForAnotherWindowDoNotRunTheHero)
     EXPECT_TRUE(hero.isAirborne());
 }
 
-TEST_F(GameStateTest, ResizeRebuildsOneHeroAndOneSkeleton)
+TEST_F(GameStateTest, ResizeKeepsTheHeroAndTheSkeletonAsTheyAre)
 {
     game()->onResize({1920, 1080});
     const auto& entities = game()->getWorld().getEntities();

@@ -73,14 +73,19 @@ TEST(LayerBands, BandsFollowEachOtherDownTheWindowWithWhatEachLayerShowsInThem)
 TEST(LayerBands, WindowRowOnAnImageRowBoundaryKeepsBothRowsInMind)
 {
     // Four image rows squeezed into two window rows: window row 0's centre
-    // falls exactly between image rows 0 and 1, and either may show there.
-    const Picture layer = Picture(4, 4).rows(0, 0, 128).rows(1, 1, 255);
-    const LayerBands bands({layer.image}, {4, 2}, 1);
-    const auto& list = bands.getBands();
-    ASSERT_FALSE(list.empty());
-    EXPECT_EQ(list[0].top, 0);
-    EXPECT_EQ(runs(list[0].layers[0].shown), (Runs{{0, 4}}));
-    EXPECT_TRUE(list[0].layers[0].opaque.empty());
+    // falls exactly between image rows 0 and 1, and either may show there,
+    // whichever of them is the translucent one.
+    for (const sf::Uint8 upper : {sf::Uint8(128), sf::Uint8(255)})
+    {
+        const sf::Uint8 lower = upper == 255 ? 128 : 255;
+        const Picture layer = Picture(4, 4).rows(0, 0, upper).rows(1, 1, lower);
+        const LayerBands bands({layer.image}, {4, 2}, 1);
+        const auto& list = bands.getBands();
+        ASSERT_FALSE(list.empty());
+        EXPECT_EQ(list[0].top, 0);
+        EXPECT_EQ(runs(list[0].layers[0].shown), (Runs{{0, 4}})) << "upper row " << +upper;
+        EXPECT_TRUE(list[0].layers[0].opaque.empty()) << "upper row " << +upper;
+    }
 }
 
 TEST(LayerBands, WindowIsFilledOnlyWhenEveryBandMeetsAnOpaqueLayer)

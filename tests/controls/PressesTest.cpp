@@ -1,0 +1,145 @@
+#include "controls/Presses.hpp"
+
+#include "kit/ScriptedInput.hpp"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using Kind = Presses::Kind;
+
+/// What the player, the game or the system does before a frame's events are read.
+enum class Act
+{
+    Nothing,
+    Press,        ///< a key goes down: its state and its event
+    Repeat,       ///< the held key's auto-repeat
+    Release,      ///< it comes up: its state and its event
+    LoseRelease,  ///< it comes up, its event going to another window
+    HoldUnseen,   ///< it goes down, its event still on the way
+    EventArrives, ///< the press event of the last HoldUnseen comes in
+    Take,         ///< the screen acts on what is held (a click on the held button)
+    ChangeScreen, ///< another screen comes on top
+    RemakeWindow  ///< the window is made anew
+};
+
+struct Step
+{
+    const char* what;
+    Control control;
+    Act act;
+    Kind kind; ///< of the press event read in this frame, if any
+    bool pressed;
+    bool released;
+    bool held;
+};
+
+sf::Event eventOf(Control control, bool press)
+{
+    sf::Event event{};
+    if (control.index() == Control(sf::Mouse::Left).index())
+    {
+        event.type = press ? sf::Event::MouseButtonPressed : sf::Event::MouseButtonReleased;
+        event.mouseButton.button = sf::Mouse::Left;
+    }
+    else
+    {
+        event.type = press ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+        event.key.code = sf::Keyboard::Enter;
+    }
+    return event;
+}
+} // namespace
+
+TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
+{
+    const Control enter = sf::Keyboard::Enter;
+    const Control left = sf::Mouse::Left;
+    const Step steps[] = {
+        {"a press", enter, Act::Press, Kind::Fresh, true, false, true},
+        {"held: its auto-repeat", enter, Act::Repeat, Kind::Repeat, false, false, true},
+        {"held on, nothing new", enter, Act::Nothing, Kind::None, false, false, true},
+        {"let go", enter, Act::Release, Kind::None, false, true, false},
+        {"pressed again", enter, Act::Press, Kind::Fresh, true, false, true},
+        {"another screen comes on top", enter, Act::ChangeScreen, Kind::None, false, false, false},
+        {"the held-over key repeats there", enter, Act::Repeat, Kind::Stale, false, false, false},
+        {"its release is lost", enter, Act::LoseRelease, Kind::None, false, true, false},
+        {"a press on the new screen", enter, Act::Press, Kind::Fresh, true, false, true},
+        {"the window is made anew", enter, Act::RemakeWindow, Kind::None, false, false, true},
+        {"the hold counts on in it", enter, Act::Repeat, Kind::Repeat, false, false, true},
+        {"its release goes to the old window", enter, Act::LoseRelease, Kind::None, false, true,
+         false},
+        // A screen that acts on the held button before the press's own event
+        // has come in: that event is no click on the next screen.
+        {"the button goes down, its event on the way", left, Act::HoldUnseen, Kind::None, false,
+         false, true},
+        {"a screen clicks with it", left, Act::Take, Kind::None, false, false, false},
+        {"the next screen comes on top", left, Act::ChangeScreen, Kind::None, false, false, false},
+        {"the press event comes in", left, Act::EventArrives, Kind::Stale, false, false, false},
+        {"let go", left, Act::Release, Kind::None, false, true, false},
+        // A press no one has seen when a screen appears is that screen's once
+        // its event comes.
+        {"down unseen", left, Act::HoldUnseen, Kind::None, false, false, true},
+        {"a screen appears", left, Act::ChangeScreen, Kind::None, false, false, false},
+        {"its press event comes in", left, Act::EventArrives, Kind::Fresh, true, false, true},
+    };
+
+    ScriptedInput input;
+    Presses& presses = input.getPresses();
+    sf::Window window; // never opened: scripted input does not read it
+    for (const Step& step : steps)
+    {
+        const bool mouse = step.control.index() == left.index();
+        const auto hold = [&](bool down)
+        {
+            if (mouse)
+                input.setButton(sf::Mouse::Left, down);
+            else
+                input.setKey(sf::Keyboard::Enter, down);
+        };
+        switch (step.act)
+        {
+        case Act::Press:
+        case Act::Release:
+            hold(step.act == Act::Press);
+            input.queueEvent(eventOf(step.control, step.act == Act::Press));
+            break;
+        case Act::Repeat:
+        case Act::EventArrives:
+            input.queueEvent(eventOf(step.control, true));
+            break;
+        case Act::LoseRelease:
+            hold(false);
+            break;
+        case Act::HoldUnseen:
+            hold(true);
+            break;
+        case Act::RemakeWindow:
+            input.watchWindow(window);
+            break;
+        default:
+            break;
+        }
+
+        // One frame: its events are read, and the screen acts.
+        Kind kind = Kind::None;
+        sf::Event event;
+        while (input.pollEvent(window, event))
+            if (presses.isFresh(event))
+                kind = Kind::Fresh;
+            else if (presses.counts(event))
+                kind = Kind::Repeat;
+            else if (event.type == sf::Event::KeyPressed ||
+                     event.type == sf::Event::MouseButtonPressed)
+                kind = Kind::Stale;
+        if (step.act == Act::Take)
+            presses.take(step.control);
+        if (step.act == Act::ChangeScreen)
+            presses.arm();
+
+        EXPECT_EQ(kind, step.kind) << step.what;
+        EXPECT_EQ(presses.pressed(step.control), step.pressed) << step.what;
+        EXPECT_EQ(presses.released(step.control), step.released) << step.what;
+        EXPECT_EQ(presses.held(step.control), step.held) << step.what;
+    }
+}
