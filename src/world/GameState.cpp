@@ -82,10 +82,9 @@ void GameState::render(sf::RenderWindow& window)
         pauseOverlay.draw(window);
 }
 
-void GameState::onResize(sf::Vector2u /*newSize*/)
+void GameState::onResize(sf::Vector2u newSize)
 {
-    // F11 re-creates the window during play. The world keeps the size it was
-    // built for, and the camera's view stretches it over the new window as
-    // over a window dragged to another size; the hero and the skeleton play on
-    // where they are.
+    // F11 re-creates the window during play: the world is laid out for the new
+    // window, one pixel to one, and the hero and the skeleton play on.
+    world.resize(newSize);
 }

@@ -25,7 +25,7 @@ public:
     void update(float dt, sf::RenderWindow& window) override;
     void render(sf::RenderWindow& window) override;
 
-    /// Keeps the world as it is: the picture is stretched to the new window.
+    /// Lays the world out for the new window; the characters play on.
     void onResize(sf::Vector2u newSize) override;
 
     const World& getWorld() const { return world; }

@@ -71,6 +71,24 @@ void World::loadLevel(sf::Vector2u windowSize)
     tileMap.setPosition(0.f, static_cast<float>(windowSize.y) - levelHeight);
 }
 
+void World::resize(sf::Vector2u newSize)
+{
+    const float shift = groundY(newSize) - groundY(windowSize);
+    windowSize = newSize;
+    const float levelHeight = static_cast<float>(levelRows * levelTileSize) * levelScale;
+    tileMap.setPosition(0.f, static_cast<float>(newSize.y) - levelHeight);
+    // The camera keeps following the hero sideways; it looks at the new
+    // window's height from the top, one world pixel to one window pixel.
+    camera.setSize(static_cast<float>(newSize.x), static_cast<float>(newSize.y));
+    camera.setCenter(camera.getCenter().x, static_cast<float>(newSize.y) * 0.5f);
+    for (const auto& entity : entities)
+        entity->move({0.f, shift});
+    if (!entities.empty())
+        if (auto* player = dynamic_cast<Player*>(entities.front().get()))
+            player->setFloorY(groundY(newSize));
+    forest.load(newSize);
+}
+
 void World::loadBackground()
 {
     backgroundColor = sf::Color(30, 30, 60);

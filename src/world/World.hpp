@@ -39,6 +39,12 @@ public:
     /// layer image is missing.
     void loadBackground();
 
+    /// The window was made anew at this size during play: the level, the
+    /// camera and the forest are laid out for it as a world built for it
+    /// would be, and the characters keep their state and their place on the
+    /// ground. Throws what TextureCache::get throws.
+    void resize(sf::Vector2u newSize);
+
     void addEntity(std::unique_ptr<Entity> entity);
 
     /// One step of play: the hero reads the keys, every character moves, the

@@ -126,16 +126,38 @@ TEST_F(GameStateTest, KeysHeldForAnotherWindowDoNotRunTheHero)
     EXPECT_TRUE(hero.isAirborne());
 }
 
-TEST_F(GameStateTest, ResizeKeepsTheHeroAndTheSkeletonAsTheyAre)
+TEST_F(GameStateTest, ResizeLaysTheWorldOutForTheNewWindowAndKeepsTheCharacters)
 {
+    const World& world = game()->getWorld();
+    const auto& hero = dynamic_cast<const Player&>(*world.getEntities().front());
+    const auto& skeleton = dynamic_cast<const Skeleton&>(*world.getEntities().back());
+    input->setKey(sf::Keyboard::D, true);
+    for (int frame = 0; frame < 5; ++frame)
+        app->runFrame(0.1f);
+    const float heroX = hero.getPosition().x;
+    const float skeletonX = skeleton.getPosition().x;
+    const SkeletonState skeletonState = skeleton.getState();
+    const float cameraX = world.getCamera().getCenter().x;
+
     game()->onResize({1920, 1080});
-    const auto& entities = game()->getWorld().getEntities();
-    ASSERT_EQ(entities.size(), 2u);
-    EXPECT_NE(dynamic_cast<const Player*>(entities[0].get()), nullptr);
-    EXPECT_NE(dynamic_cast<const Skeleton*>(entities[1].get()), nullptr);
-    // Built for the size the play screen was made with.
-    EXPECT_EQ(entities[0]->getPosition(), sf::Vector2f(100, 528));
-    EXPECT_EQ(game()->getWorld().getForest().getLayers().size(), 4u);
+    ASSERT_EQ(world.getEntities().size(), 2u);
+    // Where a world built for 1920x1080 stands them: on the ground row along
+    // the window's bottom, seen one to one.
+    EXPECT_EQ(hero.getPosition(), sf::Vector2f(heroX, 1008));
+    EXPECT_FLOAT_EQ(hero.getFloorY(), 1008);
+    EXPECT_EQ(hero.getState(), PlayerState::Run);
+    EXPECT_EQ(skeleton.getPosition(), sf::Vector2f(skeletonX, 1008));
+    EXPECT_EQ(skeleton.getState(), skeletonState);
+    EXPECT_EQ(world.getTileMap().getPosition(), sf::Vector2f(0, 576));
+    EXPECT_EQ(world.getCamera().getSize(), sf::Vector2f(1920, 1080));
+    EXPECT_EQ(world.getCamera().getCenter(), sf::Vector2f(cameraX, 540));
+    ASSERT_EQ(world.getForest().getLayers().size(), 4u);
+    EXPECT_FLOAT_EQ(world.getForest().getLayers()[0].getGlobalBounds().width, 1920.f);
+
+    // Play goes on there: the hero runs on along the new ground.
+    app->runFrame(0.1f);
+    EXPECT_FLOAT_EQ(hero.getPosition().x, heroX + 30.f);
+    EXPECT_FLOAT_EQ(hero.getPosition().y, 1008);
 }
 
 TEST_F(GameStateTest, PausedNothingMovesAndResumingMakesUpNoTime)
