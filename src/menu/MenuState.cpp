@@ -57,6 +57,8 @@ MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application&
     title.setFillColor(sf::Color::Cyan);
     title.setStyle(sf::Text::Bold);
     layout();
+    // The menu appears where the pointer is: resting there, it lights nothing.
+    pointer.drop(std::nullopt, mousePosition(app.getWindow()));
     audio.load({SoundEffect::Hover, SoundEffect::Click});
     audio.playMusic(MusicTheme::Menu);
 }
@@ -139,6 +141,7 @@ std::optional<std::size_t> MenuState::clickedItem(const sf::RenderWindow& window
     const bool leftDown = input.getPresses().held(sf::Mouse::Left);
     if (!pressed && !leftDown)
         return std::nullopt;
+    pointer.moved();
     return itemAt(mousePosition(window));
 }
 
@@ -195,11 +198,11 @@ void MenuState::update(float dt, sf::RenderWindow& window)
         particle.step(dt, wind, windowSize);
 
     // One item shows in the hover colour: the focused one, else the one under
-    // the mouse; pressed while the left button is held on it.
+    // a pointer that has moved since the menu appeared; pressed while the left
+    // button is held on it.
     const sf::Vector2f mouse = mousePosition(window);
-    const std::optional<std::size_t> under = itemAt(mouse);
-    setFocus(pointer.follow(under, focus));
-    const std::optional<std::size_t> lit = focus ? focus : under;
+    setFocus(pointer.follow(mouse, itemAt(mouse), focus));
+    const std::optional<std::size_t> lit = focus ? focus : pointer.getHovered();
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
     for (std::size_t index = 0; index < itemCount; ++index)
     {

@@ -120,12 +120,19 @@ bool SettingsPanel::handleEvent(const sf::Event& event, const sf::Vector2f& mous
     // Hover colours follow the events, not the frames.
     lastMouse = mousePosition;
     leftDown = leftButtonDown;
+    if (event.type == sf::Event::MouseMoved || isLeftPress(event))
+    {
+        itemPointer.moved();
+        entryPointer.moved();
+    }
     // Nothing beneath the open list lights up.
     const bool overList = listCovers(mousePosition);
-    hovered = overList ? std::nullopt : hoverItemAt(mousePosition);
-    hoveredEntry = overList ? entryAt(mousePosition) : std::nullopt;
-    setFocus(itemPointer.follow(hovered, focus));
-    setEntryFocus(entryPointer.follow(hoveredEntry, entryFocus));
+    setFocus(itemPointer.follow(mousePosition, overList ? std::nullopt : hoverItemAt(mousePosition),
+                                focus));
+    setEntryFocus(entryPointer.follow(
+        mousePosition, overList ? entryAt(mousePosition) : std::nullopt, entryFocus));
+    hovered = itemPointer.getHovered();
+    hoveredEntry = entryPointer.getHovered();
 
     bool close = false;
     if (isLeftPress(event))
@@ -259,7 +266,11 @@ bool SettingsPanel::activate(std::size_t item)
         }
         else
         {
+            // The list appears under the pointer: resting there, it takes
+            // neither the hover nor the focus from the chosen entry.
             dropdownOpen = true;
+            entryPointer.drop(std::nullopt);
+            hoveredEntry.reset();
             setEntryFocus(selectedEntry());
         }
         return false;

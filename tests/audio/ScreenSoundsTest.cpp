@@ -98,12 +98,13 @@ TEST_F(ScreenSoundsTest, MenuTicksOncePerEntryAndClicksWhenAnItemIsChosen)
     input->setKey(sf::Keyboard::D, false);
 
     // Escape: back to the menu's theme. The new menu appears with "Играть"
-    // under the pointer, which has not moved since it was clicked: no tick.
+    // under the pointer, which has not moved since it was clicked: it neither
+    // lights up nor ticks.
     const std::size_t hovers = audio->count(SoundEffect::Hover);
     keyPress(sf::Keyboard::Escape);
     ASSERT_TRUE(onTop<MenuState>());
     EXPECT_EQ(audio->music.back(), MusicTheme::Menu);
-    ASSERT_EQ(top<MenuState>().getPlayButton().getState(), ButtonState::Hovered);
+    ASSERT_EQ(top<MenuState>().getPlayButton().getState(), ButtonState::Normal);
     frame();
     EXPECT_EQ(audio->count(SoundEffect::Hover), hovers);
     pointAt({0, 0, 1, 1}, false);

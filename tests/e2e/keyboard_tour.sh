@@ -1,6 +1,7 @@
-# The whole game by keys alone, with real key presses and no mouse at all:
-# down to "Настройки", a resolution picked from the list, back to the menu,
-# play with running and jumping, back to the menu, and out through "Выход".
+# The whole game by keys alone, with real key presses, the pointer resting in
+# the window: down to "Настройки", a resolution picked from the list, back to
+# the menu, play with running and jumping, back to the menu, and out through
+# "Выход".
 source "$(dirname "$0")/common.sh"
 
 # Whether the rectangle ($1, $2, $3, $4) shows an item in the hover colour,
@@ -11,6 +12,9 @@ wr_launch "$RUN"
 wr_wait_window 800 600 || fail "no window"
 wr_wait_menu 20 || fail "no menu"
 ! wr_shows 20 0 0 800 600 0 255 0 40 || fail "an item is lit before any key"
+# The pointer comes to rest where the list's last entry, 1920x1080, will open
+# (the entries' rows start at y 180, 30 px apart): it must take nothing there.
+wr_point 400 285
 
 # 1. Down, Down to "Настройки" ("Играть" at (330, 200), "Настройки" at (300, 300)), Enter.
 wr_tap_key Down
@@ -26,6 +30,10 @@ wr_await 10 wr_shows 50 300 150 200 40 0 255 0 40 || fail "the resolution box do
 # 2. Enter opens the list, and Enter picks its first entry, 1280x720.
 wr_tap_key Return
 wr_await 10 wr_shows_list || fail "Enter did not open the list"
+# Nothing is chosen at 800x600: the focus is on the first entry, not on the
+# one under the resting pointer.
+wr_await 10 lit 330 180 140 28 || fail "the list did not open on its first entry"
+! lit 330 268 140 28 || fail "the entry under the resting pointer took the focus"
 wr_tap_key Return
 wr_wait_window 1280 720 || fail "the window is $(wr_window_size), not 1280x720"
 wait_settings_file 10 1280 720 0

@@ -80,19 +80,28 @@ TEST_F(MenuKeysTest, UpAndDownMoveTheFocusRoundTheItems)
     EXPECT_TRUE(onTop<MenuState>());
 }
 
-TEST_F(MenuKeysTest, ThePointerTakesTheFocusOnlyByMovingOntoAnItem)
+TEST_F(MenuKeysTest, ThePointerLightsUpAndTakesTheFocusOnlyByMovingOntoAnItem)
 {
-    // The menu appears under a resting pointer: the item lights up as it
-    // always did, but holds no focus, so Enter does nothing.
-    startGame();
+    // The pointer moves onto "Выход" and takes the focus; Enter opens the
+    // settings from "Настройки", where the keys move it. The menu comes back
+    // under the resting pointer: "Выход" neither lights up nor takes the
+    // focus, so Enter works the item the keys left.
     pointAt(menu().getExitButton());
     frame();
     EXPECT_EQ(lit(), "E");
+    key(sf::Keyboard::Up);
     key(sf::Keyboard::Enter);
+    ASSERT_TRUE(onTop<SettingsState>());
+    key(sf::Keyboard::Escape);
+    frame();
+    EXPECT_EQ(lit(), "S");
+    key(sf::Keyboard::Enter);
+    ASSERT_TRUE(onTop<SettingsState>());
+    key(sf::Keyboard::Escape);
     EXPECT_TRUE(app->getWindow().isOpen());
 
-    // Keys take the focus away from a resting pointer: one item lit.
-    key(sf::Keyboard::Down);
+    // The keys move the focus on under the resting pointer: one item lit.
+    key(sf::Keyboard::Up);
     EXPECT_EQ(lit(), "P");
     frame();
     EXPECT_EQ(lit(), "P");

@@ -294,10 +294,22 @@ TEST_F(PanelTest, ANewLayoutDropsTheFocusThePointerGaveAndKeepsTheKeys)
     panel.handleEvent(moved, {5, 5}, false);
     panel.handleEvent(moved, centre(panel.getFullscreenButton().getBounds()), false);
     ASSERT_EQ(panel.getFocus(), SettingsPanel::FullscreenItem);
-    // Re-laid out for a new window, the switch is white until the mouse moves.
+    // Re-laid out for a new window, the switch is white until the mouse moves:
+    // other events under the resting pointer light nothing, though the new
+    // layout puts "Применить" there.
     panel.layout(1280, 720);
     EXPECT_FALSE(panel.getFocus());
     EXPECT_EQ(panel.getFullscreenButton().getState(), ButtonState::Normal);
+    sf::Event entered{};
+    entered.type = sf::Event::MouseEntered;
+    const sf::Vector2f onApply = centre(panel.getApplyBox().getGlobalBounds());
+    panel.handleEvent(entered, onApply, false);
+    panel.handleEvent(entered, onApply, false);
+    EXPECT_FALSE(panel.getFocus());
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::White);
+    panel.handleEvent(moved, onApply + sf::Vector2f(1, 0), false);
+    EXPECT_EQ(panel.getApplyText().getFillColor(), sf::Color::Green);
+    panel.handleEvent(moved, {5, 5}, false);
 
     panel.handleCommand(MenuCommand::Down);
     panel.handleCommand(MenuCommand::Down);
