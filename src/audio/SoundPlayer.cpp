@@ -11,11 +11,21 @@ namespace
 // The listener hears the world from this far in front of the screen: a sound
 // at the edge of an 800 px view comes from about 50 degrees aside.
 constexpr float listenerDistance = 300.f;
-// Within listenerDistance a sound is at full loudness; farther off it fades,
-// to 60 % at the edge of an 800 px view and 30 % a screen beyond.
-constexpr float attenuation = 1.f;
+// Within this far of the view's centre, where the knight runs and the skeleton
+// reaches it, a sound is at full loudness; farther off it fades by this much a
+// pixel: 12 dB down at the edge of an 800 px view.
+constexpr float fullLoudnessWithin = 300.f;
+constexpr float fadePerPixelDb = 0.12f;
 // Footsteps one after another are pitched a little differently, as real ones are.
 constexpr float stepPitches[] = {1.f, 0.94f, 1.04f, 0.97f};
+// The axe comes again every 0.8 s while the knight stands in reach: each swing
+// a little different, the first below the loudest effects, and the ones that
+// follow it under the footsteps.
+constexpr float axeLevel = 0.6f;
+constexpr float axeRepeatLevel = 0.3f;
+const sf::Time axeRepeatWithin = sf::seconds(2.f);
+constexpr float axePitchSpread = 0.1f; ///< swings from 0.95 to 1.05 of the recorded pitch
+constexpr float axeLevelSpreadDb = 1.5f;
 
 std::size_t indexOf(SoundEffect effect)
 {
@@ -26,6 +36,11 @@ bool isStep(SoundEffect effect)
 {
     return effect == SoundEffect::HeroStep || effect == SoundEffect::SkeletonStep;
 }
+
+float fromDecibels(float db)
+{
+    return std::pow(10.f, db / 20.f);
+}
 } // namespace
 
 sf::Vector3f soundPlacement(sf::Vector2f source, sf::Vector2f listener)
@@ -33,13 +48,20 @@ sf::Vector3f soundPlacement(sf::Vector2f source, sf::Vector2f listener)
     return {source.x - listener.x, 0.f, -listenerDistance};
 }
 
+float distanceGain(sf::Vector2f source, sf::Vector2f listener)
+{
+    const float beyond = std::abs(source.x - listener.x) - fullLoudnessWithin;
+    return beyond > 0.f ? fromDecibels(-fadePerPixelDb * beyond) : 1.f;
+}
+
 SoundPlayer::SoundPlayer(std::ostream& errors) : errors(errors)
 {
+    // OpenAL only places the sounds; how loud distance makes them is worked
+    // out here, along the view's width rather than in its three dimensions.
     for (sf::Sound& voice : voices)
     {
         voice.setRelativeToListener(true);
-        voice.setMinDistance(listenerDistance);
-        voice.setAttenuation(attenuation);
+        voice.setAttenuation(0.f);
     }
 }
 
@@ -77,8 +99,24 @@ sf::Sound* SoundPlayer::voiceFor(SoundEffect effect)
     voice->stop();
     voice->setBuffer(buffers[indexOf(effect)]);
     voice->setPitch(isStep(effect) ? stepPitches[steps++ % std::size(stepPitches)] : 1.f);
+    voice->setVolume(100.f);
+    if (effect == SoundEffect::AxeSwing)
+        varySwing(*voice);
     last = voice;
     return voice;
+}
+
+void SoundPlayer::varySwing(sf::Sound& voice)
+{
+    const bool repeat = swung && sinceSwing.getElapsedTime() < axeRepeatWithin;
+    swung = true;
+    sinceSwing.restart();
+    // Two draws of the seeded engine, each turned into a fraction of 0 to 1.
+    const auto fraction = [this] { return static_cast<float>(swings() % 1001) / 1000.f; };
+    voice.setPitch(1.f + axePitchSpread * (fraction() - 0.5f));
+    const float level =
+        (repeat ? axeRepeatLevel : axeLevel) * fromDecibels(-axeLevelSpreadDb * fraction());
+    voice.setVolume(100.f * level);
 }
 
 void SoundPlayer::play(SoundEffect effect)
@@ -95,6 +133,7 @@ void SoundPlayer::playAt(SoundEffect effect, sf::Vector2f source)
     if (sf::Sound* voice = voiceFor(effect))
     {
         voice->setPosition(soundPlacement(source, listener));
+        voice->setVolume(voice->getVolume() * distanceGain(source, listener));
         voice->play();
     }
 }

@@ -4,16 +4,22 @@
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/System/Clock.hpp>
 #include <SFML/System/Vector3.hpp>
 
 #include <array>
 #include <ostream>
+#include <random>
 
 /// Where a sound from `source` is heard by a listener at `listener`, in the
 /// listener's own frame (x to the right, -z ahead): beside it by the horizontal
 /// distance, and always a little way ahead, so nothing jumps from one ear to
 /// the other as it passes.
 sf::Vector3f soundPlacement(sf::Vector2f source, sf::Vector2f listener);
+
+/// How loud a sound from `source` is for a listener at `listener`, 0 to 1: at
+/// full loudness near the middle of the view, fainter the farther aside.
+float distanceGain(sf::Vector2f source, sf::Vector2f listener);
 
 /// The short sounds: each effect's samples, loaded once, and a fixed set of
 /// voices that play them, placed around the listener. Needs an open device.
@@ -54,12 +60,19 @@ private:
     /// A free voice set to the effect, or none when the effect is not loaded.
     sf::Sound* voiceFor(SoundEffect effect);
 
+    /// Gives one swing of the axe its own pitch and level, quieter when it
+    /// comes again soon after the last.
+    void varySwing(sf::Sound& voice);
+
     std::ostream& errors;
     std::array<sf::SoundBuffer, effectCount> buffers;
     std::array<Loading, effectCount> loading{};
     std::array<sf::Sound, voiceCount> voices;
     std::size_t nextVoice = 0;
     const sf::Sound* last = nullptr;
-    unsigned steps = 0; ///< footsteps played, to vary their pitch
+    unsigned steps = 0;                ///< footsteps played, to vary their pitch
+    std::minstd_rand swings{20261208}; ///< the same swings on every run
+    sf::Clock sinceSwing;
+    bool swung = false;
     sf::Vector2f listener;
 };

@@ -27,13 +27,13 @@ TEST(DevicePlayers, SoundsFadeWithDistanceAndNeverCutEachOtherOff)
     ScratchDirectory dir;
     std::ostringstream errors;
     SoundPlayer sounds(errors);
-    sounds.load({SoundEffect::AxeSwing});
+    sounds.load({SoundEffect::SkeletonStep, SoundEffect::AxeSwing});
     sounds.setListenerPosition({1000, 300});
 
     float previous = 2.f;
     for (const float away : {0.f, 400.f, 960.f, 2000.f})
     {
-        sounds.playAt(SoundEffect::AxeSwing, {1000 + away, 300});
+        sounds.playAt(SoundEffect::SkeletonStep, {1000 + away, 300});
         ASSERT_NE(sounds.lastVoice(), nullptr);
         const float gain = heardGain(*sounds.lastVoice());
         EXPECT_LT(gain, previous) << away << " px away";
@@ -43,8 +43,26 @@ TEST(DevicePlayers, SoundsFadeWithDistanceAndNeverCutEachOtherOff)
             EXPECT_NEAR(gain, 1.f, 0.01f) << "beside the listener, at full loudness";
         }
     }
-    // Four swings at once, each on its own voice.
+    // Four steps at once, each on its own voice.
     EXPECT_EQ(sounds.playingCount(), 4u);
+
+    // The axe, swing after swing beside the knight (200 px left of the view's
+    // centre): each its own, under a step there once it repeats, and at the
+    // edge of an 800 px view at least 10 dB fainter.
+    const sf::Vector2f beside(1000 - 250, 300);
+    sounds.playAt(SoundEffect::SkeletonStep, beside);
+    const float step = heardGain(*sounds.lastVoice());
+    sounds.playAt(SoundEffect::AxeSwing, beside);
+    const float first = heardGain(*sounds.lastVoice());
+    const float firstPitch = sounds.lastVoice()->getPitch();
+    sounds.playAt(SoundEffect::AxeSwing, beside);
+    const float again = heardGain(*sounds.lastVoice());
+    EXPECT_NE(sounds.lastVoice()->getPitch(), firstPitch);
+    EXPECT_LT(again, first);
+    EXPECT_LT(again, step);
+    sounds.playAt(SoundEffect::AxeSwing, {1000 + 400, 300});
+    EXPECT_LT(20 * std::log10(heardGain(*sounds.lastVoice()) / again), -10.f)
+        << "at the edge, against a repeat beside the knight";
     EXPECT_TRUE(errors.str().empty());
 }
 
