@@ -9,8 +9,10 @@
 /// server with no other client (Xvfb without -noreset, a bare xinit session)
 /// resets itself when its last client leaves and refuses connections while
 /// it does: a probe that closed its connection at once could cost SFML its
-/// own. Elsewhere there is always a display. It could go if SFML ever reports
-/// a missing display as an error.
+/// own. For the same reason a display that is named but refuses is tried
+/// again for two seconds: the game that ran before may just have left it.
+/// Elsewhere there is always a display. It could go if SFML ever reports a
+/// missing display as an error.
 class DisplayProbe
 {
 public:
