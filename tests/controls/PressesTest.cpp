@@ -8,19 +8,23 @@ namespace
 {
 using Kind = Presses::Kind;
 
-/// What the player, the game or the system does before a frame's events are read.
+/// What happens before a frame's events are read: a key or button goes down
+/// (its state and its event), auto-repeats, comes up, comes up with its event
+/// going to another window, goes down with its event still on the way, or
+/// that event arrives; after them, the screen takes what is held (a click on
+/// the held button), another screen comes on top, or the window is made anew.
 enum class Act
 {
     Nothing,
-    Press,        ///< a key goes down: its state and its event
-    Repeat,       ///< the held key's auto-repeat
-    Release,      ///< it comes up: its state and its event
-    LoseRelease,  ///< it comes up, its event going to another window
-    HoldUnseen,   ///< it goes down, its event still on the way
-    EventArrives, ///< the press event of the last HoldUnseen comes in
-    Take,         ///< the screen acts on what is held (a click on the held button)
-    ChangeScreen, ///< another screen comes on top
-    RemakeWindow  ///< the window is made anew
+    Press,
+    Repeat,
+    Release,
+    LoseRelease,
+    HoldUnseen,
+    EventArrives,
+    Take,
+    ChangeScreen,
+    RemakeWindow
 };
 
 struct Step
@@ -33,22 +37,6 @@ struct Step
     bool released;
     bool held;
 };
-
-sf::Event eventOf(Control control, bool press)
-{
-    sf::Event event{};
-    if (control.index() == Control(sf::Mouse::Left).index())
-    {
-        event.type = press ? sf::Event::MouseButtonPressed : sf::Event::MouseButtonReleased;
-        event.mouseButton.button = sf::Mouse::Left;
-    }
-    else
-    {
-        event.type = press ? sf::Event::KeyPressed : sf::Event::KeyReleased;
-        event.key.code = sf::Keyboard::Enter;
-    }
-    return event;
-}
 } // namespace
 
 TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
@@ -90,51 +78,45 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
     for (const Step& step : steps)
     {
         const bool mouse = step.control.index() == left.index();
-        const auto hold = [&](bool down)
+        const Act act = step.act;
+        if (act == Act::Press || act == Act::Release || act == Act::LoseRelease ||
+            act == Act::HoldUnseen)
         {
-            if (mouse)
-                input.setButton(sf::Mouse::Left, down);
-            else
-                input.setKey(sf::Keyboard::Enter, down);
-        };
-        switch (step.act)
-        {
-        case Act::Press:
-        case Act::Release:
-            hold(step.act == Act::Press);
-            input.queueEvent(eventOf(step.control, step.act == Act::Press));
-            break;
-        case Act::Repeat:
-        case Act::EventArrives:
-            input.queueEvent(eventOf(step.control, true));
-            break;
-        case Act::LoseRelease:
-            hold(false);
-            break;
-        case Act::HoldUnseen:
-            hold(true);
-            break;
-        case Act::RemakeWindow:
-            input.watchWindow(window);
-            break;
-        default:
-            break;
+            const bool down = act == Act::Press || act == Act::HoldUnseen;
+            mouse ? input.setButton(sf::Mouse::Left, down)
+                  : input.setKey(sf::Keyboard::Enter, down);
         }
+        if (act == Act::Press || act == Act::Release || act == Act::Repeat ||
+            act == Act::EventArrives)
+        {
+            sf::Event event{};
+            const bool press = act != Act::Release;
+            if (mouse)
+            {
+                event.type = press ? sf::Event::MouseButtonPressed : sf::Event::MouseButtonReleased;
+                event.mouseButton.button = sf::Mouse::Left;
+            }
+            else
+            {
+                event.type = press ? sf::Event::KeyPressed : sf::Event::KeyReleased;
+                event.key.code = sf::Keyboard::Enter;
+            }
+            input.queueEvent(event);
+        }
+        if (act == Act::RemakeWindow)
+            input.watchWindow(window);
 
         // One frame: its events are read, and the screen acts.
         Kind kind = Kind::None;
         sf::Event event;
         while (input.pollEvent(window, event))
-            if (presses.isFresh(event))
-                kind = Kind::Fresh;
-            else if (presses.counts(event))
-                kind = Kind::Repeat;
-            else if (event.type == sf::Event::KeyPressed ||
-                     event.type == sf::Event::MouseButtonPressed)
-                kind = Kind::Stale;
-        if (step.act == Act::Take)
+            if (event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed)
+                kind = presses.isFresh(event)  ? Kind::Fresh
+                       : presses.counts(event) ? Kind::Repeat
+                                               : Kind::Stale;
+        if (act == Act::Take)
             presses.take(step.control);
-        if (step.act == Act::ChangeScreen)
+        if (act == Act::ChangeScreen)
             presses.arm();
 
         EXPECT_EQ(kind, step.kind) << step.what;
