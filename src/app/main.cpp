@@ -1,6 +1,7 @@
 #include "app/Application.hpp"
 #include "platform/DisplayProbe.hpp"
 #include "platform/LeakCheck.hpp"
+#include "resources/TextureCache.hpp"
 
 #include <exception>
 #include <iostream>
@@ -28,5 +29,9 @@ int main()
         std::cerr << error.what() << std::endl;
         status = 1;
     }
+    // The cached textures go now, while SFML can still make a GL context to
+    // delete them: linked statically, as on Windows, SFML's own globals may
+    // be gone before this program's are destroyed.
+    TextureCache::clear();
     return status;
 }

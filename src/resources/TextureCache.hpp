@@ -21,7 +21,8 @@ public:
 
     /// Forgets every texture, so the next request for any path reads its file
     /// again. Every reference handed out dangles afterwards: only code that
-    /// holds none may call it (a test that needs a cache of its own).
+    /// holds none may call it (a test that needs a cache of its own, or main
+    /// once the game is gone).
     static void clear();
 
 private:

@@ -1,4 +1,5 @@
 #include "platform/LeakCheck.hpp"
+#include "resources/TextureCache.hpp"
 
 #include <gtest/gtest.h>
 
@@ -15,5 +16,8 @@ int main(int argc, char** argv)
     std::optional<LeakCheck> leakCheck;
     if (!testing::GTEST_FLAG(list_tests))
         leakCheck.emplace();
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    // As the game does: the textures go while SFML can still delete them.
+    TextureCache::clear();
+    return status;
 }
