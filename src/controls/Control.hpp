@@ -43,6 +43,10 @@ public:
     /// Whether it is down now, as `input` reads it.
     bool isDown(const Input& input) const;
 
+    /// Whether holding it down sends press after press: keys do, as the
+    /// system repeats them; buttons never do.
+    bool repeats() const { return slot < keys; }
+
     /// Its place among all controls, below `count`.
     std::size_t index() const { return slot; }
 

@@ -89,8 +89,11 @@ Presses::Kind Presses::feed(const sf::Event& event)
     }
 
     // Read up as the events began, after a press whose event has come: that
-    // hold ended without its release, and this is a new one.
-    if (held.upAtStart && held.eventSeen)
+    // hold ended without its release, and this is a new one. A button sends
+    // no repeats, so a second press of it says the same (some systems, Wine
+    // among them, keep a button down that was let go over a window since
+    // destroyed).
+    if (held.eventSeen && (held.upAtStart || !control->repeats()))
         letGo(held);
     held.upAtStart = false;
     held.eventSeen = true;

@@ -70,6 +70,11 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
         {"down unseen", left, Act::HoldUnseen, Kind::None, false, false, true},
         {"a screen appears", left, Act::ChangeScreen, Kind::None, false, false, false},
         {"its press event comes in", left, Act::EventArrives, Kind::Fresh, true, false, true},
+        // A button sends no repeats: a second press of it, held over and never
+        // seen let go (as Wine keeps a button let go over a window since
+        // destroyed), is a new press.
+        {"another screen comes on top", left, Act::ChangeScreen, Kind::None, false, false, false},
+        {"pressed again", left, Act::EventArrives, Kind::Fresh, true, true, true},
     };
 
     ScriptedInput input;
