@@ -5,8 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh play
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWOODRUN_TESTS=OFF >/dev/null
-cmake --build build -j"$(nproc)"
+cmake --preset debian >/dev/null
+cmake --build --preset debian -j"$(nproc)"
 
 if [ -n "${DISPLAY:-}" ]; then
     cd build/game

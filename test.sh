@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Builds woodrun twice, as players get it (build/) and with the address and
-# undefined-behaviour sanitizers (build-tests/), and runs every test in a
-# virtual display: unit tests, end-to-end runs of the sanitized game, the
-# settings fuzzer, and a memcheck session of the players' build.
+# Builds woodrun every way it ships, each with its CMake preset, and runs every
+# test in a virtual display: the players' build against Debian's SFML
+# (build/), the same with the sanitizers and all the tests (build-tests/), the
+# game against SFML 2.6.2 built from its source (build-sfml26/), and the
+# Windows build cross-built with MinGW-w64 (build-windows/), played under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DWOODRUN_TESTS=OFF >/dev/null
-cmake --build build -j"$(nproc)"
-cmake -S . -B build-tests -DCMAKE_BUILD_TYPE=Debug -DWOODRUN_SANITIZE=ON \
-    -DWOODRUN_PLAIN_BUILD="$PWD/build" >/dev/null
-cmake --build build-tests -j"$(nproc)"
+# SFML 2.6.2's source, from the copy beside the project where there is one.
+sfml_source=$(tools/sfml-source.sh)
+for preset in debian sfml26 windows tests; do
+    options=()
+    case $preset in
+        sfml26 | windows) read -r -a options <<<"$sfml_source" ;;
+    esac
+    cmake --preset "$preset" "${options[@]}" >/dev/null
+    cmake --build --preset "$preset" -j"$(nproc)"
+done
 
 cd build-tests
 exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" ctest --output-on-failure -j"$(nproc)"

@@ -8,6 +8,12 @@ packages=(cmake g++ make pkg-config libsfml-dev libopenal-dev libx11-dev libxtst
           xvfb xauth xdotool x11-apps)
 if [ "${1:-play}" = test ]; then
     packages+=(libgtest-dev clang libclang-rt-dev valgrind)
+    # SFML 2.6.2 built from its source: the libraries it builds on, and git
+    # to fetch it where there is a network.
+    packages+=(git libfreetype-dev libgl-dev libogg-dev libvorbis-dev libflac-dev libxrandr-dev
+               libxcursor-dev libudev-dev)
+    # The Windows build, cross-built and played under Wine, and its zip.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 zip unzip)
     # Building and checking the Debian package.
     packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi

@@ -20,13 +20,19 @@ wr_scratch_copy() {
 WR_AUDIO_CONF=${WR_AUDIO_CONF:-}
 WR_NULL_AUDIO=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/null-audio.conf
 
+# The command that starts the game in its directory: the game itself, or for
+# the Windows build "wine woodrun.exe".
+WR_GAME_COMMAND=${WR_GAME_COMMAND:-./woodrun}
+
 # Starts the game in directory $1; its output goes to $1/stdout and $1/stderr.
 # Further arguments are a command that runs the game (setpriv, valgrind...).
 wr_launch() {
     WR_DIR=$1
     shift
+    local game
+    read -r -a game <<<"$WR_GAME_COMMAND"
     (cd "$WR_DIR" && export ALSOFT_CONF=${WR_AUDIO_CONF:-$WR_DIR/null-audio.conf} &&
-        exec "$@" ./woodrun >stdout 2>stderr) &
+        exec "$@" "${game[@]}" >stdout 2>stderr) &
     WR_PID=$!
     WR_WINDOW=""
 }

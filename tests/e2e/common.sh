@@ -7,11 +7,12 @@ export WOODRUN_SHOT=$2
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xsession.sh"
 
 RUN=$(wr_scratch_copy "$GAME_DIR")
+SCRATCH=$RUN
 WR_PID=""
 cleanup() {
     if [ -n "$WR_PID" ]; then kill -9 "$WR_PID" 2>/dev/null || true; fi
-    chmod -R u+w "$RUN" 2>/dev/null || true
-    rm -rf "$RUN"
+    chmod -R u+w "$SCRATCH" 2>/dev/null || true
+    rm -rf "$SCRATCH"
 }
 trap cleanup EXIT
 
@@ -39,9 +40,13 @@ leave_through_exit() {
     [ "$WR_STATUS" = 0 ] || fail "exit status $WR_STATUS after clicking the exit item"
 }
 
-# The game's standard error without the lines SFML itself writes in a virtual display.
+# The game's standard error without the lines SFML itself writes in a virtual
+# display, nor those matching WR_FOREIGN_ERRORS, an extended regular
+# expression for what a runner of the game (Wine) writes there of its own.
+# Lines end as on Linux (a Windows build ends them as Windows does).
 game_errors() {
-    grep -v -e '^Setting vertical sync not supported' "$RUN/stderr" || true
+    tr -d '\r' <"$RUN/stderr" | grep -v -e '^Setting vertical sync not supported' |
+        grep -v -E "${WR_FOREIGN_ERRORS:-^$}" || true
 }
 
 # From the menu of an 800x600 window, opens the settings and picks 1280x720:
@@ -102,12 +107,13 @@ run_and_jump() {
     fail "the hero did not jump (its top stayed near $standing_top)"
 }
 
-# Waits up to $1 seconds until settings.cfg holds width $2, height $3 and fullscreen $4.
+# Waits up to $1 seconds until settings.cfg holds width $2, height $3 and
+# fullscreen $4, line by line (a Windows build ends its lines as Windows does).
 wait_settings_file() {
     local deadline=$((SECONDS + $1)) expected
     expected=$(printf 'width=%s\nheight=%s\nfullscreen=%s' "$2" "$3" "$4")
     while [ $SECONDS -lt "$deadline" ]; do
-        [ "$(cat "$RUN/settings.cfg" 2>/dev/null)" = "$expected" ] && return 0
+        [ "$(tr -d '\r' <"$RUN/settings.cfg" 2>/dev/null)" = "$expected" ] && return 0
         sleep 0.1
     done
     fail "settings.cfg holds $(cat "$RUN/settings.cfg" 2>/dev/null || echo nothing), not $2x$3 fullscreen=$4"
