@@ -1,5 +1,15 @@
 #include "platform/DisplayProbe.hpp"
 
+#if defined(_WIN32)
+// Windows always has its desktop to open a window on.
+DisplayProbe::DisplayProbe() = default;
+DisplayProbe::~DisplayProbe() = default;
+
+bool DisplayProbe::found() const
+{
+    return true;
+}
+#else
 #include <X11/Xlib.h>
 #include <chrono>
 #include <cstdlib>
@@ -36,3 +46,4 @@ bool DisplayProbe::found() const
 {
     return connection != nullptr;
 }
+#endif

@@ -4,7 +4,59 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
+
+// The C library's file descriptors, by the names each system gives them.
+#if defined(_WIN32)
+#include <io.h>
+namespace
+{
+int errorFile()
+{
+    return _fileno(stderr);
+}
+int openNowhere()
+{
+    return _open("NUL", _O_WRONLY | _O_NOINHERIT);
+}
+int duplicate(int file)
+{
+    return _dup(file);
+}
+int duplicateTo(int file, int onto)
+{
+    return _dup2(file, onto);
+}
+void closeFile(int file)
+{
+    _close(file);
+}
+} // namespace
+#else
 #include <unistd.h>
+namespace
+{
+int errorFile()
+{
+    return STDERR_FILENO;
+}
+int openNowhere()
+{
+    return open("/dev/null", O_WRONLY | O_CLOEXEC);
+}
+int duplicate(int file)
+{
+    return dup(file);
+}
+int duplicateTo(int file, int onto)
+{
+    return dup2(file, onto);
+}
+void closeFile(int file)
+{
+    close(file);
+}
+} // namespace
+#endif
 
 QuietStandardError::QuietStandardError()
 {
@@ -12,12 +64,12 @@ QuietStandardError::QuietStandardError()
         return;
     std::cerr.flush();
     std::fflush(stderr);
-    saved = dup(STDERR_FILENO);
-    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (saved < 0 || null < 0 || dup2(null, STDERR_FILENO) < 0)
+    saved = duplicate(errorFile());
+    const int null = openNowhere();
+    if (saved < 0 || null < 0 || duplicateTo(null, errorFile()) < 0)
         restore();
     if (null >= 0)
-        close(null);
+        closeFile(null);
 }
 
 QuietStandardError::~QuietStandardError()
@@ -30,7 +82,7 @@ void QuietStandardError::restore()
     if (saved < 0)
         return;
     std::fflush(stderr);
-    dup2(saved, STDERR_FILENO);
-    close(saved);
+    duplicateTo(saved, errorFile());
+    closeFile(saved);
     saved = -1;
 }

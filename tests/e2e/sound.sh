@@ -3,7 +3,7 @@
 # woodrun-listen measures it. The menu theme plays; picking a resolution
 # re-creates the window without a break in the music; Space in play is
 # followed within 100 ms by the jump; M silences everything and M again brings
-# it back.
+# it back. SOUND_CHECKS=theme checks the menu theme alone.
 source "$(dirname "$0")/common.sh"
 
 listen() { "$(dirname "$WOODRUN_SHOT")/woodrun-listen" "$@"; }
@@ -27,6 +27,12 @@ read -r found correlation < <(listen find "$capture" "$RUN/Music/menu.ogg" 0 2 1
 above "$correlation" 0.9 || fail "the menu theme does not play (best match $correlation)"
 theme_start=$(awk -v f="$found" 'BEGIN { print f - 1.0 }')
 echo "the menu theme started ${theme_start} s into the capture"
+# SOUND_CHECKS=theme stops here (the Windows build under Wine).
+if [ "${SOUND_CHECKS:-all}" = theme ]; then
+    leave_through_exit
+    echo "sound: the menu theme heard: ok"
+    exit 0
+fi
 
 # A new resolution re-creates the window; the music flows on through it, with
 # no quiet moment and not a sample lost: long after, the theme is exactly

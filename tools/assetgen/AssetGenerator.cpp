@@ -5,8 +5,10 @@
 #include "HeroPainter.hpp"
 #include "IconPainter.hpp"
 #include "SkeletonPainter.hpp"
+#include "WindowsIcon.hpp"
 #include "resources/ImageFiles.hpp"
 
+#include <fstream>
 #include <iterator>
 #include <system_error>
 
@@ -58,6 +60,21 @@ std::vector<std::string> AssetGenerator::writeAll(const std::filesystem::path& o
 std::vector<std::string> AssetGenerator::writeIcons(const std::filesystem::path& outputDir) const
 {
     return write(icons(), outputDir);
+}
+
+std::string AssetGenerator::writeWindowsIcon(const std::filesystem::path& file) const
+{
+    const IconPainter painter;
+    WindowsIcon icon;
+    for (const unsigned size : {16u, 24u, 32u, 48u, 64u, 256u})
+        icon.add(painter.icon(size));
+    const std::vector<std::uint8_t> bytes = icon.bytes();
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return out ? std::string() : "cannot write " + file.string();
 }
 
 std::vector<std::string> AssetGenerator::write(const std::vector<Asset>& assets,

@@ -31,6 +31,10 @@ public:
     /// The same for the icons.
     std::vector<std::string> writeIcons(const std::filesystem::path& outputDir) const;
 
+    /// The knight's icon as a Windows icon file, for the game's executable.
+    /// Returns a message when it cannot be written; empty means success.
+    std::string writeWindowsIcon(const std::filesystem::path& file) const;
+
 private:
     static std::vector<std::string> write(const std::vector<Asset>& assets,
                                           const std::filesystem::path& outputDir);

@@ -1,7 +1,8 @@
 // woodrun-assets: paints all of woodrun's sprites, tiles and backgrounds into a folder,
-// or with --icons its desktop icons. With --list it paints nothing and prints
-// every image the game loads, one a line: what it is (sheet, forest or
-// tileset), a space, and its path.
+// or with --icons its desktop icons, or with --windows-icon the icon file of the
+// game's Windows executable. With --list it paints nothing and prints every
+// image the game loads, one a line: what it is (sheet, forest or tileset), a
+// space, and its path.
 
 #include "AssetGenerator.hpp"
 #include "resources/ImageFiles.hpp"
@@ -29,10 +30,19 @@ int main(int argc, char* argv[])
         list();
         return 0;
     }
+    if (argc == 3 && std::string(argv[1]) == "--windows-icon")
+    {
+        const std::string failure = AssetGenerator().writeWindowsIcon(argv[2]);
+        if (failure.empty())
+            return 0;
+        std::cerr << "woodrun-assets: " << failure << '\n';
+        return 1;
+    }
     const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
     if ((argc != 2 && !icons) || argv[argc - 1][0] == '\0')
     {
-        std::cerr << "usage: woodrun-assets [--icons] <output-dir> | woodrun-assets --list\n";
+        std::cerr << "usage: woodrun-assets [--icons] <output-dir> | woodrun-assets --list\n"
+                     "       woodrun-assets --windows-icon <file.ico>\n";
         return 2;
     }
     try

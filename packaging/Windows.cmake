@@ -1,0 +1,50 @@
+# The Windows build as a zip a player unpacks anywhere and starts with a
+# double-click: woodrun.exe with openal32.dll beside it, everything the game
+# loads at the paths it loads it from, README.txt and the licences.
+# cmake --build <windows build> --target package leaves
+# woodrun-<version>-windows-x64.zip there. Everything of ours is installed as
+# the component "game", and only that goes into the zip: SFML, built from its
+# source alongside, installs its own headers, libraries and documents.
+set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
+install(TARGETS woodrun RUNTIME DESTINATION .)
+install(FILES ${WOODRUN_SFML_EXTLIBS}/bin/x64/openal32.dll DESTINATION .)
+foreach(asset IN LISTS WOODRUN_IMAGES WOODRUN_SOUNDS)
+    get_filename_component(folder ${asset} DIRECTORY)
+    install(FILES ${WOODRUN_GAME_DIR}/${asset} DESTINATION ${folder})
+endforeach()
+install(FILES ${WOODRUN_GAME_DIR}/engo.ttf DESTINATION .)
+
+configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
+
+# Ours, SFML's, and those of the libraries SFML comes with, as Debian gives
+# their texts, and DejaVu's; OpenAL Soft's says where its source is.
+set(licences
+    woodrun ${PROJECT_SOURCE_DIR}/LICENSE
+    SFML ${WOODRUN_SFML_EXTLIBS}/../license.md
+    FreeType /usr/share/doc/libfreetype6/copyright
+    Ogg /usr/share/doc/libogg0/copyright
+    Vorbis /usr/share/doc/libvorbis0a/copyright
+    FLAC /usr/share/doc/libflac12/copyright
+    DejaVu /usr/share/doc/fonts-dejavu-core/copyright)
+while(licences)
+    list(POP_FRONT licences name file)
+    if(NOT EXISTS ${file})
+        message(FATAL_ERROR "The licence of ${name} is not at ${file}")
+    endif()
+    configure_file(${file} licences/${name}.txt COPYONLY)
+endwhile()
+file(READ windows/OpenAL-Soft.txt openal)
+file(READ /usr/share/common-licenses/LGPL-2 lgpl)
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/licences/OpenAL-Soft.txt "${openal}${lgpl}")
+install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/licences DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL game)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_PACKAGE_NAME woodrun)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME woodrun-${PROJECT_VERSION}-windows-x64)
+include(CPack)
