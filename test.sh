@@ -15,8 +15,10 @@ for preset in debian sfml26 windows tests; do
     case $preset in
         sfml26 | windows) read -r -a options <<<"$sfml_source" ;;
     esac
+    started=$SECONDS
     cmake --preset "$preset" "${options[@]}" >/dev/null
     cmake --build --preset "$preset" -j"$(nproc)"
+    echo "test.sh: the $preset build took $((SECONDS - started)) s"
 done
 
 cd build-tests
