@@ -5,56 +5,21 @@
 #include <fcntl.h>
 #include <iostream>
 
-// The C library's file descriptors, by the names each system gives them.
+// The C library's file descriptors go by their POSIX names on both systems;
+// only where they are declared, and what nowhere is called, differ.
 #if defined(_WIN32)
 #include <io.h>
 namespace
 {
-int errorFile()
-{
-    return _fileno(stderr);
-}
-int openNowhere()
-{
-    return _open("NUL", _O_WRONLY | _O_NOINHERIT);
-}
-int duplicate(int file)
-{
-    return _dup(file);
-}
-int duplicateTo(int file, int onto)
-{
-    return _dup2(file, onto);
-}
-void closeFile(int file)
-{
-    _close(file);
-}
+const char* const nowhere = "NUL";
+constexpr int notInherited = O_NOINHERIT;
 } // namespace
 #else
 #include <unistd.h>
 namespace
 {
-int errorFile()
-{
-    return STDERR_FILENO;
-}
-int openNowhere()
-{
-    return open("/dev/null", O_WRONLY | O_CLOEXEC);
-}
-int duplicate(int file)
-{
-    return dup(file);
-}
-int duplicateTo(int file, int onto)
-{
-    return dup2(file, onto);
-}
-void closeFile(int file)
-{
-    close(file);
-}
+const char* const nowhere = "/dev/null";
+constexpr int notInherited = O_CLOEXEC;
 } // namespace
 #endif
 
@@ -64,12 +29,12 @@ QuietStandardError::QuietStandardError()
         return;
     std::cerr.flush();
     std::fflush(stderr);
-    saved = duplicate(errorFile());
-    const int null = openNowhere();
-    if (saved < 0 || null < 0 || duplicateTo(null, errorFile()) < 0)
+    saved = dup(fileno(stderr));
+    const int null = open(nowhere, O_WRONLY | notInherited);
+    if (saved < 0 || null < 0 || dup2(null, fileno(stderr)) < 0)
         restore();
     if (null >= 0)
-        closeFile(null);
+        close(null);
 }
 
 QuietStandardError::~QuietStandardError()
@@ -82,7 +47,7 @@ void QuietStandardError::restore()
     if (saved < 0)
         return;
     std::fflush(stderr);
-    duplicateTo(saved, errorFile());
-    closeFile(saved);
+    dup2(saved, fileno(stderr));
+    close(saved);
     saved = -1;
 }
