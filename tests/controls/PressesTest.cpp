@@ -15,7 +15,6 @@ using Kind = Presses::Kind;
 /// the held button), another screen comes on top, or the window is made anew.
 enum class Act
 {
-    Nothing,
     Press,
     Repeat,
     Release,
@@ -46,7 +45,6 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
     const Step steps[] = {
         {"a press", enter, Act::Press, Kind::Fresh, true, false, true},
         {"held: its auto-repeat", enter, Act::Repeat, Kind::Repeat, false, false, true},
-        {"held on, nothing new", enter, Act::Nothing, Kind::None, false, false, true},
         {"let go", enter, Act::Release, Kind::None, false, true, false},
         {"pressed again", enter, Act::Press, Kind::Fresh, true, false, true},
         {"another screen comes on top", enter, Act::ChangeScreen, Kind::None, false, false, false},
