@@ -17,24 +17,15 @@ install(FILES ${WOODRUN_GAME_DIR}/engo.ttf DESTINATION .)
 configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
 
-# Ours, SFML's, and those of the libraries SFML comes with, as Debian gives
-# their texts, and DejaVu's; OpenAL Soft's says where its source is.
-set(licences
-    woodrun ${PROJECT_SOURCE_DIR}/LICENSE
-    SFML ${WOODRUN_SFML_EXTLIBS}/../license.md
-    FreeType /usr/share/doc/libfreetype6/copyright
-    Ogg /usr/share/doc/libogg0/copyright
-    Vorbis /usr/share/doc/libvorbis0a/copyright
-    FLAC /usr/share/doc/libflac12/copyright
-    DejaVu /usr/share/doc/fonts-dejavu-core/copyright)
-while(licences)
-    list(POP_FRONT licences name file)
-    if(NOT EXISTS ${file})
-        message(FATAL_ERROR "The licence of ${name} is not at ${file}")
-    endif()
-    configure_file(${file} licences/${name}.txt COPYONLY)
-endwhile()
-file(READ windows/OpenAL-Soft.txt openal)
+# Ours, SFML's, and those of the libraries that SFML 2.6.2's source ships for
+# MinGW and the game links in, kept here for the versions in the zip; OpenAL
+# Soft's says where its source is.
+file(GLOB licences CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/windows/licences/*.txt)
+list(FILTER licences EXCLUDE REGEX "OpenAL-Soft.txt$")
+file(COPY ${licences} DESTINATION licences)
+configure_file(${PROJECT_SOURCE_DIR}/LICENSE licences/woodrun.txt COPYONLY)
+configure_file(${WOODRUN_SFML_EXTLIBS}/../license.md licences/SFML.txt COPYONLY)
+file(READ windows/licences/OpenAL-Soft.txt openal)
 file(READ /usr/share/common-licenses/LGPL-2 lgpl)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/licences/OpenAL-Soft.txt "${openal}${lgpl}")
 install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/licences DESTINATION .)
