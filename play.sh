@@ -5,7 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh play
-cmake --preset debian >/dev/null
+# Where the system has no SFML 2, the game is built against SFML 2.6.2 from its
+# source, and this says where that is.
+sfml_source=$(tools/sfml-source.sh --unless-installed)
+read -r -a options <<<"$sfml_source"
+cmake --preset debian "${options[@]}" >/dev/null
 cmake --build --preset debian -j"$(nproc)"
 
 if [ -n "${DISPLAY:-}" ]; then

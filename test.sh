@@ -16,10 +16,13 @@ status=0
 sfml_source=$(tools/sfml-source.sh) || status=$?
 [ $status = 3 ] && presets=(debian tests)
 [ $status = 0 ] || [ $status = 3 ] || exit $status
+# The builds against the system's SFML build 2.6.2 too where it has no SFML 2.
+system_sfml=$(tools/sfml-source.sh --unless-installed)
 for preset in "${presets[@]}"; do
     options=()
     case $preset in
         sfml26 | windows) read -r -a options <<<"$sfml_source" ;;
+        *) read -r -a options <<<"$system_sfml" ;;
     esac
     started=$SECONDS
     cmake --preset "$preset" "${options[@]}" >/dev/null

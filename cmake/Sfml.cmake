@@ -1,12 +1,24 @@
-# Which SFML the game is built against. "system" finds the one installed
-# (Debian 12's 2.5.1, the default for the players' build and the package);
-# "fetch" builds SFML 2.6.2 from its own source, fetched from SFML's
-# repository as SFML's CMake project template does. Without a network, point
-# CMake's FETCHCONTENT_SOURCE_DIR_SFML at an unpacked copy of that source.
-set(WOODRUN_SFML system CACHE STRING "system: the SFML installed; fetch: SFML 2.6.2 from its source")
+# Which SFML the game is built against. "system" finds the SFML 2 installed
+# (Debian 12's 2.5.1, Debian 13's 2.6.2; the default for the players' build
+# and the package); where the system has none, or only SFML 3, which the game
+# is not written for, it falls back to what "fetch" does. "fetch" builds SFML
+# 2.6.2 from its own source, fetched from SFML's repository as SFML's CMake
+# project template does. Without a network, point CMake's
+# FETCHCONTENT_SOURCE_DIR_SFML at an unpacked copy of that source
+# (tools/sfml-source.sh prints that option).
+set(WOODRUN_SFML system CACHE STRING "system: the SFML 2 installed, else as fetch; fetch: SFML 2.6.2 from its source")
 set_property(CACHE WOODRUN_SFML PROPERTY STRINGS system fetch)
 
-if(WOODRUN_SFML STREQUAL fetch)
+if(WOODRUN_SFML STREQUAL system)
+    find_package(SFML 2.5 COMPONENTS audio graphics window system QUIET)
+    if(NOT SFML_FOUND)
+        message(STATUS "No SFML 2 is installed: building SFML 2.6.2 from its source")
+    endif()
+elseif(NOT WOODRUN_SFML STREQUAL fetch)
+    message(FATAL_ERROR "WOODRUN_SFML is system or fetch, not ${WOODRUN_SFML}")
+endif()
+
+if(NOT SFML_FOUND)
     include(FetchContent)
     FetchContent_Declare(SFML
         GIT_REPOSITORY https://github.com/SFML/SFML.git
@@ -25,8 +37,4 @@ if(WOODRUN_SFML STREQUAL fetch)
     FetchContent_MakeAvailable(SFML)
     # SFML's own headers of the libraries it comes with (OpenAL's among them).
     set(WOODRUN_SFML_EXTLIBS ${sfml_SOURCE_DIR}/extlibs)
-elseif(WOODRUN_SFML STREQUAL system)
-    find_package(SFML 2.5 COMPONENTS audio graphics window system REQUIRED)
-else()
-    message(FATAL_ERROR "WOODRUN_SFML is system or fetch, not ${WOODRUN_SFML}")
 endif()

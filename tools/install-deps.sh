@@ -4,30 +4,59 @@
 #   tools/install-deps.sh test   that, and what the tests need
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config libsfml-dev libopenal-dev libx11-dev libxtst-dev fonts-dejavu-core
+packages=(cmake g++ make pkg-config libopenal-dev libx11-dev libxtst-dev fonts-dejavu-core
           xvfb xauth xdotool x11-apps)
+# What building SFML 2.6.2 from its source takes, and git to fetch it where
+# there is a network: the game is built so where the system has no SFML 2.
+sfml_source=(git libfreetype-dev libgl-dev libogg-dev libvorbis-dev libflac-dev libxrandr-dev
+             libxcursor-dev libudev-dev)
 if [ "${1:-play}" = test ]; then
-    packages+=(libgtest-dev clang libclang-rt-dev valgrind)
-    # SFML 2.6.2 built from its source: the libraries it builds on, and git
-    # to fetch it where there is a network.
-    packages+=(git libfreetype-dev libgl-dev libogg-dev libvorbis-dev libflac-dev libxrandr-dev
-               libxcursor-dev libudev-dev)
-    # The Windows build, cross-built and played under Wine, and its zip.
-    packages+=(g++-mingw-w64-x86-64-posix wine wine64 zip unzip)
+    packages+=(libgtest-dev clang libclang-rt-dev valgrind "${sfml_source[@]}")
+    # The Windows build, cross-built and played under Wine, and its zip; a
+    # window manager, without which Wine 10 passes no pointer to the game.
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 zip unzip openbox)
     # Building and checking the Debian package.
     packages+=(dpkg-dev file lintian desktop-file-utils appstream)
 fi
 
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
+    installed "$package" || missing+=("$package")
 done
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+updated=no
+update() {
+    [ $updated = yes ] && return
+    "${sudo[@]}" apt-get update -qq
+    updated=yes
+}
+
+# Debian's SFML where it is SFML 2 (Debian 12 and 13); Debian testing has SFML
+# 3, which the game is not written for, and so it builds 2.6.2 instead.
+candidate() {
+    apt-cache policy libsfml-dev 2>/dev/null | sed -n 's/^ *Candidate: //p'
+}
+if ! installed libsfml-dev; then
+    sfml=$(candidate)
+    if [ -z "$sfml" ] || [ "$sfml" = "(none)" ]; then
+        update
+        sfml=$(candidate)
+    fi
+    if [[ $sfml == 2.* ]]; then
+        missing+=(libsfml-dev)
+    else
+        for package in "${sfml_source[@]}"; do
+            installed "$package" || missing+=("$package")
+        done
+    fi
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
+update
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

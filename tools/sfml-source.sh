@@ -6,7 +6,15 @@
 # prints the CMake option that points FetchContent at it. Without one it
 # prints nothing, and CMake fetches SFML from its repository; when that cannot
 # be reached either, it says so and ends with status 3.
+#   tools/sfml-source.sh                     for the builds against SFML 2.6.2
+#   tools/sfml-source.sh --unless-installed  for the builds against the
+#       system's SFML: nothing where it is SFML 2, the above where it is not
+#   tools/sfml-source.sh --archive           only the copy's path, if any
 set -euo pipefail
+if [ "${1:-}" = --unless-installed ] &&
+    dpkg-query -W -f='${Version}' libsfml-dev 2>/dev/null | grep -q '^2\.'; then
+    exit 0
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 sha256=a721d8377bacc3a616714de8a6c1ac0e401561ec406168efcdd618ed3a56f0b9
 source=$root/build-deps/SFML-2.6.2
@@ -22,6 +30,10 @@ for candidate in "${candidates[@]}"; do
         break
     fi
 done
+if [ "${1:-}" = --archive ]; then
+    [ -n "$archive" ] && realpath "$archive"
+    exit 0
+fi
 
 if [ -z "$archive" ]; then
     timeout 20 git ls-remote --exit-code https://github.com/SFML/SFML.git 2.6.2 >/dev/null 2>&1 && exit 0
