@@ -1,5 +1,7 @@
 #include "controls/Gamepad.hpp"
 
+#include "platform/PadHat.hpp"
+
 std::optional<unsigned> Gamepad::activePad() const
 {
     for (unsigned joystick = 0; joystick < sf::Joystick::Count; ++joystick)
@@ -13,14 +15,18 @@ bool Gamepad::isHeld(PadDirection direction) const
     const std::optional<unsigned> pad = activePad();
     if (!pad)
         return false;
-    // SFML on Linux hands on the d-pad's axes as the driver reports them: left
-    // and up are negative, as on the stick.
+    // Left and up are negative on the stick, and on the d-pad once PovY is
+    // read with the system's sign.
     const bool negative = direction == PadDirection::Left || direction == PadDirection::Up;
     const bool horizontal = direction == PadDirection::Left || direction == PadDirection::Right;
     const float sign = negative ? -1.f : 1.f;
-    for (const sf::Joystick::Axis axis : {horizontal ? sf::Joystick::X : sf::Joystick::Y,
-                                          horizontal ? sf::Joystick::PovX : sf::Joystick::PovY})
-        if (sign * input.getJoystickAxisPosition(*pad, axis) > deadZone)
+    const float stick =
+        input.getJoystickAxisPosition(*pad, horizontal ? sf::Joystick::X : sf::Joystick::Y);
+    const float dpad =
+        horizontal ? input.getJoystickAxisPosition(*pad, sf::Joystick::PovX)
+                   : padHatYUpNegative(input.getJoystickAxisPosition(*pad, sf::Joystick::PovY));
+    for (const float position : {stick, dpad})
+        if (sign * position > deadZone)
             return true;
     return false;
 }

@@ -10,7 +10,12 @@
 class Gamepad
 {
 public:
-    // The buttons' numbers on an Xbox-style pad.
+    // The buttons' numbers on an Xbox-style pad. They are the same with SFML
+    // 2.6 on Linux (the xpad driver's order: A, B, X, Y, LB, RB, Back, Start,
+    // Guide, then the sticks) and on Windows (the pad's own button order,
+    // through DirectInput or the older joystick API: A, B, X, Y, LB, RB, Back,
+    // Start, then the sticks, with no Guide): only the sticks' clicks differ,
+    // and the game uses neither.
     static constexpr unsigned buttonA = 0;     ///< jump in play, choose in the menus
     static constexpr unsigned buttonB = 1;     ///< back
     static constexpr unsigned buttonBack = 6;  ///< pause in play (Select on some pads)

@@ -1,6 +1,7 @@
 #include "controls/Gamepad.hpp"
 
 #include "kit/ScriptedInput.hpp"
+#include "platform/PadHat.hpp"
 
 #include <gtest/gtest.h>
 
@@ -82,4 +83,20 @@ TEST(Gamepad, StickAndDpadPointOnlyPastTheDeadZone)
     input.setJoystickAxis(0, sf::Joystick::PovX, -100);
     input.setJoystickAxis(0, sf::Joystick::PovY, 100);
     EXPECT_EQ(held(), "LD");
+}
+
+TEST(Gamepad, TheDpadsUpIsUpWhicheverWaySfmlCountsIt)
+{
+    // PovY with the d-pad held up and held down: Linux's sign, then Windows'.
+    struct Case
+    {
+        PadHatY sign;
+        float up, down;
+    };
+    for (const Case c :
+         {Case{PadHatY::UpNegative, -100.f, 100.f}, Case{PadHatY::UpPositive, 100.f, -100.f}})
+    {
+        EXPECT_LT(padHatYUpNegative(c.up, c.sign), -Gamepad::deadZone);
+        EXPECT_GT(padHatYUpNegative(c.down, c.sign), Gamepad::deadZone);
+    }
 }
