@@ -286,7 +286,8 @@ private:
     double floorFrame()
     {
         sf::RenderWindow& window = app->getWindow();
-        const sf::Texture& texture = TextureCache::get(floorImage);
+        const std::string path = floorImage; // a temporary would look dangling to GCC 14
+        const sf::Texture& texture = TextureCache::get(path);
         sf::Sprite sprite(texture);
         sprite.setScale(static_cast<float>(window.getSize().x) / texture.getSize().x,
                         static_cast<float>(window.getSize().y) / texture.getSize().y);

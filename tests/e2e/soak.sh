@@ -203,10 +203,10 @@ settled_rss() {
     SETTLED_RSS=$(settled_memory)
 }
 
-# Our own lines and SFML's notice about vertical sync are all that may appear.
+# Nothing but what the graphics stack writes may appear.
 check_errors() {
     local unexpected
-    unexpected=$(grep -v -e '^Setting vertical sync not supported$' "$RUN/stderr" || true)
+    unexpected=$(game_errors)
     [ -z "$unexpected" ] || fail "unexpected standard error: $unexpected"
 }
 

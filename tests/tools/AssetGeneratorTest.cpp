@@ -37,6 +37,13 @@ const sf::Image& image(const std::string& relativePath)
     throw std::runtime_error("no asset " + relativePath);
 }
 
+// For plain paths: GCC 14 takes a reference returned from a call that was
+// handed a temporary std::string for one that may dangle.
+const sf::Image& image(const char* relativePath)
+{
+    return image(std::string(relativePath));
+}
+
 bool solid(const sf::Image& img, int x, int y)
 {
     return img.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)).a != 0;

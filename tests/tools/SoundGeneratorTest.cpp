@@ -39,6 +39,13 @@ const Sound& sound(const std::string& relativePath)
     throw std::runtime_error("no sound " + relativePath);
 }
 
+// For plain paths: GCC 14 takes a reference returned from a call that was
+// handed a temporary std::string for one that may dangle.
+const Sound& sound(const char* relativePath)
+{
+    return sound(std::string(relativePath));
+}
+
 double seconds(const Sound& s)
 {
     return static_cast<double>(s.samples.size() / s.channels) / sampleRate;
