@@ -6,6 +6,7 @@
 #include "audio/SilentAudio.hpp"
 #include "controls/RealInput.hpp"
 #include "menu/MenuState.hpp"
+#include "platform/ErrorBox.hpp"
 #include "platform/HeapRetention.hpp"
 
 #include <iostream>
@@ -103,7 +104,12 @@ void Application::armForNewScreen()
 
 void Application::applySettings(const Settings& newSettings)
 {
-    saveSettings(newSettings);
+    // Said on standard error each time; in a box only once, not at each change.
+    if (!saveSettings(newSettings) && !savingFailureShown)
+    {
+        savingFailureShown = true;
+        showErrorBox("Не удалось сохранить настройки");
+    }
     settings = newSettings;
     window.close();
     createWindow();

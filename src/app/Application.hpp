@@ -65,7 +65,8 @@ private:
     StateStack states;
     sf::Font font;
     Settings settings;
-    std::size_t changesShown = 0; ///< screen changes up to the last frame shown
-    std::size_t changesArmed = 0; ///< screen changes the presses were re-armed for
-    bool windowRemade = false;    ///< since the last frame shown
+    std::size_t changesShown = 0;    ///< screen changes up to the last frame shown
+    std::size_t changesArmed = 0;    ///< screen changes the presses were re-armed for
+    bool windowRemade = false;       ///< since the last frame shown
+    bool savingFailureShown = false; ///< the player has been told settings are not saved
 };

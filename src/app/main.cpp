@@ -1,5 +1,6 @@
 #include "app/Application.hpp"
 #include "platform/DisplayProbe.hpp"
+#include "platform/ErrorBox.hpp"
 #include "platform/LeakCheck.hpp"
 #include "resources/TextureCache.hpp"
 
@@ -27,6 +28,7 @@ int main()
     catch (const std::exception& error)
     {
         std::cerr << error.what() << std::endl;
+        showErrorBox(error.what());
         status = 1;
     }
     // The cached textures go now, while SFML can still make a GL context to
