@@ -16,7 +16,9 @@ log=$run/valgrind.log
 
 wr_launch "$run" valgrind --tool=memcheck --leak-check=full --errors-for-leak-kinds=definite \
     --num-callers=40 --smc-check=all-non-file --log-file="$log"
-wr_wait_window 800 600
+# Under valgrind the window takes some 5 s to appear, and over 13 s when the
+# machine is busy.
+WR_WINDOW_SECONDS=120 wr_wait_window 800 600 || exit 1
 wr_wait_menu 120 || { echo "the menu never showed" >&2; exit 1; }
 wr_click_menu play
 wr_wait_play 180 || { echo "the play screen never showed" >&2; exit 1; }

@@ -38,10 +38,11 @@ wr_launch() {
 }
 
 # Waits for the game's window (and for the window's size, if given as $1x$2),
-# moves it to the top-left corner and sets WR_WINDOW.
+# moves it to the top-left corner and sets WR_WINDOW. It waits up to
+# WR_WINDOW_SECONDS (20): a game under valgrind on a busy machine takes longer.
 wr_wait_window() {
-    local tries=0
-    while [ $tries -lt 200 ]; do
+    local deadline=$((SECONDS + ${WR_WINDOW_SECONDS:-20}))
+    while [ $SECONDS -lt $deadline ]; do
         if ! kill -0 "$WR_PID" 2>/dev/null; then
             echo "woodrun ended before its window appeared" >&2
             return 1
@@ -55,7 +56,6 @@ wr_wait_window() {
             fi
         fi
         sleep 0.05
-        tries=$((tries + 1))
     done
     echo "no woodrun window appeared (windows: $(xdotool search --classname woodrun 2>/dev/null | tr '\n' ' '), size of the last: $(wr_window_size))" >&2
     return 1
