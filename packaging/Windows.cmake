@@ -2,10 +2,7 @@
 # double-click: woodrun.exe with openal32.dll beside it, everything the game
 # loads at the paths it loads it from, README.txt and the licences.
 # cmake --build <windows build> --target package leaves
-# woodrun-<version>-windows-x64.zip there. Everything of ours is installed as
-# the component "game", and only that goes into the zip: SFML, built from its
-# source alongside, installs its own headers, libraries and documents.
-set(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME game)
+# woodrun-<version>-windows-x64.zip there, of the component "game" alone.
 install(TARGETS woodrun RUNTIME DESTINATION .)
 install(FILES ${WOODRUN_SFML_EXTLIBS}/bin/x64/openal32.dll DESTINATION .)
 foreach(asset IN LISTS WOODRUN_IMAGES WOODRUN_SOUNDS)
