@@ -4,10 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-deps.sh play
+tools/scripts/install-deps.sh play
 # Where the system has no SFML 2, the game is built against SFML 2.6.2 from its
 # source, and this says where that is.
-sfml_source=$(tools/sfml-source.sh --unless-installed)
+sfml_source=$(tools/scripts/sfml-source.sh --unless-installed)
 read -r -a options <<<"$sfml_source"
 cmake --preset debian "${options[@]}" >/dev/null
 cmake --build --preset debian -j"$(nproc)"
@@ -16,4 +16,4 @@ if [ -n "${DISPLAY:-}" ]; then
     cd build/game
     exec ./woodrun
 fi
-exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" tools/tour.sh build screenshots
+exec xvfb-run -a -s "-noreset -screen 0 1920x1080x24" tools/harness/tour.sh build screenshots

@@ -7,17 +7,17 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-tools/install-deps.sh test
+tools/scripts/install-deps.sh test
 # SFML 2.6.2's source, from a copy where there is one. Where it can be had
 # neither from a copy nor from its repository, the builds against it are left
 # out, and CTest reports their tests as skipped.
 presets=(debian sfml26 windows tests)
 status=0
-sfml_source=$(tools/sfml-source.sh) || status=$?
+sfml_source=$(tools/scripts/sfml-source.sh) || status=$?
 [ $status = 3 ] && presets=(debian tests)
 [ $status = 0 ] || [ $status = 3 ] || exit $status
 # The builds against the system's SFML build 2.6.2 too where it has no SFML 2.
-system_sfml=$(tools/sfml-source.sh --unless-installed)
+system_sfml=$(tools/scripts/sfml-source.sh --unless-installed)
 for preset in "${presets[@]}"; do
     options=()
     case $preset in

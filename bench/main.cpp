@@ -18,7 +18,9 @@
 // window and shows one frame, in turn.
 #include "FrameStats.hpp"
 #include "app/Application.hpp"
+#include "app/ClearColor.hpp"
 #include "audio/DeviceAudio.hpp"
+#include "game/GameScreens.hpp"
 #include "kit/PictureDifference.hpp"
 #include "kit/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
@@ -49,7 +51,6 @@ namespace
 {
 constexpr float step = 1.f / 60.f; // the game advances as if at 60 frames per second
 constexpr int warmUpFrames = 30;
-const sf::Color clearColour(30, 30, 60); // what the main loop clears the window to
 
 constexpr int compareEvery = 10; // frames between two comparisons of the pictures
 
@@ -90,7 +91,8 @@ public:
         auto scripted = std::make_unique<ScriptedInput>();
         input = scripted.get();
         // The game's own sound, so its cost shows in the figures.
-        app = std::make_unique<Application>(std::move(scripted), openAudio(std::cerr));
+        app = std::make_unique<Application>(registerGameScreens, std::move(scripted),
+                                            openAudio(std::cerr));
         app->runFrame(step);
     }
 
@@ -323,7 +325,7 @@ private:
         sf::RenderWindow& window = app->getWindow();
         states.top().handleInput(window, states, *app);
         states.top().update(step, window);
-        window.clear(clearColour);
+        window.clear(clearColor());
         drawStraightforward(states.top(), window);
         window.display();
     }
@@ -341,10 +343,10 @@ private:
     {
         sf::RenderWindow& window = app->getWindow();
         State& screen = app->getStates().top();
-        window.clear(clearColour);
+        window.clear(clearColor());
         screen.render(window);
         const sf::Image fast = capture(window);
-        window.clear(clearColour);
+        window.clear(clearColor());
         drawStraightforward(screen, window);
         const sf::Image straightforward = capture(window);
         return largestDifference(fast, straightforward);
@@ -448,7 +450,8 @@ int showFirstFrame(const std::string& what, long long since)
     }
     else
     {
-        Application app(std::make_unique<ScriptedInput>(), openAudioAfterFirstFrame(std::cerr));
+        Application app(registerGameScreens, std::make_unique<ScriptedInput>(),
+                        openAudioAfterFirstFrame(std::cerr));
         app.runFrame(step);
     }
     std::printf("%.3f\n", static_cast<double>(nowNs() - since) / 1e6);

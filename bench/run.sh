@@ -7,7 +7,7 @@ frames=${1:-300}
 starts=${3:-10}
 json=$(realpath -m "${2:-$root/bench.json}")
 
-"$root/tools/install-deps.sh" play
+"$root/tools/scripts/install-deps.sh" play
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release -DWOODRUN_TESTS=OFF >/dev/null
 cmake --build "$root/build" -j"$(nproc)" >/dev/null
 
@@ -18,7 +18,7 @@ rm -f "$run/settings.cfg"
 cd "$run"
 # The game plays its sound into OpenAL's null output (unless told otherwise):
 # mixed as on any device, heard by no one, the same on every machine.
-export ALSOFT_CONF=${ALSOFT_CONF:-$root/tools/null-audio.conf}
+export ALSOFT_CONF=${ALSOFT_CONF:-$root/tools/harness/null-audio.conf}
 xvfb-run -a -s "-noreset -screen 0 3840x2160x24" "$root/build/bench/woodrun-bench" \
     --frames "$frames" --json "$json" --starts "$starts"
 echo "figures written to $json"

@@ -5,7 +5,7 @@
 # 2.6.2 from its own source, fetched from SFML's repository as SFML's CMake
 # project template does. Without a network, point CMake's
 # FETCHCONTENT_SOURCE_DIR_SFML at an unpacked copy of that source
-# (tools/sfml-source.sh prints that option).
+# (tools/scripts/sfml-source.sh prints that option).
 set(WOODRUN_SFML system CACHE STRING "system: the SFML 2 installed, else as fetch; fetch: SFML 2.6.2 from its source")
 set_property(CACHE WOODRUN_SFML PROPERTY STRINGS system fetch)
 

@@ -1,13 +1,13 @@
 #include "app/Application.hpp"
 
+#include "app/ClearColor.hpp"
 #include "app/FpsCounter.hpp"
-#include "app/Utf8.hpp"
 #include "audio/DeviceAudio.hpp"
 #include "audio/SilentAudio.hpp"
 #include "controls/RealInput.hpp"
-#include "menu/MenuState.hpp"
 #include "platform/ErrorBox.hpp"
 #include "platform/HeapRetention.hpp"
+#include "platform/Utf8.hpp"
 
 #include <iostream>
 #include <stdexcept>
@@ -16,16 +16,17 @@ namespace
 {
 const char* const windowTitle = "Игровое меню";
 const char* const fontFileName = "engo.ttf";
-const sf::Color clearColor(30, 30, 60);
 constexpr unsigned frameRateLimit = 60;
 } // namespace
 
-Application::Application()
-    : Application(std::make_unique<RealInput>(), openAudioAfterFirstFrame(std::cerr))
+Application::Application(const ScreenList& screens)
+    : Application(screens, std::make_unique<Input>(std::make_unique<RealInput>()),
+                  openAudioAfterFirstFrame(std::cerr))
 {
 }
 
-Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> audio)
+Application::Application(const ScreenList& screens, std::unique_ptr<Input> input,
+                         std::unique_ptr<Audio> audio)
     : audio(audio ? std::move(audio) : std::make_unique<SilentAudio>()), input(std::move(input)),
       settings(loadSettings())
 {
@@ -35,7 +36,8 @@ Application::Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> au
         std::cerr << "Ошибка загрузки шрифта" << std::endl;
         throw std::runtime_error("Не удалось загрузить шрифт");
     }
-    states.push(std::make_unique<MenuState>(font, window.getSize(), *this));
+    screens(*this);
+    states.push(ScreenId::Menu, window.getSize());
     changesShown = states.changeCount();
 }
 
@@ -68,19 +70,19 @@ void Application::runFrame(float dt)
 {
     // The top is read afresh before each step: a screen may have replaced or
     // popped itself in handleInput, and the new top runs in this same frame.
-    armForNewScreen();
+    noteNewScreen();
     if (!states.empty())
         states.top().handleInput(window, states, *this);
-    armForNewScreen();
+    noteNewScreen();
     // A window closed in this frame stays closed.
-    if (input->takeFullscreenToggle() && window.isOpen())
+    if (keys.takeFullscreenToggle() && window.isOpen())
         toggleFullscreen();
-    if (input->takeMuteToggle())
+    if (keys.takeMuteToggle())
         audio->toggleMute();
     if (!states.empty())
         states.top().update(dt, window);
     audio->update(dt);
-    window.clear(clearColor);
+    window.clear(clearColor());
     if (!states.empty())
         states.top().render(window);
     window.display();
@@ -94,12 +96,12 @@ void Application::runFrame(float dt)
     windowRemade = false;
 }
 
-void Application::armForNewScreen()
+void Application::noteNewScreen()
 {
-    if (states.changeCount() == changesArmed)
+    if (states.changeCount() == changesNoted)
         return;
-    input->getPresses().arm();
-    changesArmed = states.changeCount();
+    input->newScreen();
+    changesNoted = states.changeCount();
 }
 
 void Application::applySettings(const Settings& newSettings)

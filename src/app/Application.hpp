@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ApplicationKeys.hpp"
 #include "app/StateStack.hpp"
 #include "audio/Audio.hpp"
 #include "controls/Input.hpp"
@@ -8,6 +9,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <functional>
 #include <memory>
 
 /// The whole game: the window, the stack of screens, the UI font and the
@@ -16,15 +18,20 @@
 class Application
 {
 public:
+    /// Registers every screen with the application's stack (getStates); the
+    /// game's are in registerGameScreens.
+    using ScreenList = std::function<void(Application&)>;
+
     /// Reads the player's real keyboard, mouse and gamepads, and plays
     /// through the machine's audio device when one opens, once the first
     /// frame is shown.
-    Application();
+    explicit Application(const ScreenList& screens);
 
     /// Reads the given input and plays through the given audio instead (tests
     /// script the one and record the other; by default nothing is heard).
     /// Throws std::runtime_error when the UI font cannot be loaded.
-    explicit Application(std::unique_ptr<Input> input, std::unique_ptr<Audio> audio = nullptr);
+    Application(const ScreenList& screens, std::unique_ptr<Input> input,
+                std::unique_ptr<Audio> audio = nullptr);
 
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -42,6 +49,7 @@ public:
     void applySettings(const Settings& newSettings);
 
     const Settings& getSettings() const { return settings; }
+    const sf::Font& getFont() const { return font; }
     Input& getInput() { return *input; }
     Audio& getAudio() { return *audio; }
     sf::RenderWindow& getWindow() { return window; }
@@ -56,17 +64,18 @@ private:
 
     /// Once another screen has come on top, what is held then counts there
     /// only once it has been let go.
-    void armForNewScreen();
+    void noteNewScreen();
 
     // Declared first so they outlive every screen that uses them.
     std::unique_ptr<Audio> audio;
     std::unique_ptr<Input> input;
+    ApplicationKeys keys{*input};
     sf::RenderWindow window;
     StateStack states;
     sf::Font font;
     Settings settings;
     std::size_t changesShown = 0;    ///< screen changes up to the last frame shown
-    std::size_t changesArmed = 0;    ///< screen changes the presses were re-armed for
+    std::size_t changesNoted = 0;    ///< screen changes the input was told of
     bool windowRemade = false;       ///< since the last frame shown
     bool savingFailureShown = false; ///< the player has been told settings are not saved
 };

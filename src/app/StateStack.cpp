@@ -8,6 +8,29 @@ StateStack::~StateStack()
         pop();
 }
 
+void StateStack::registerScreen(ScreenId id, Factory factory)
+{
+    factories[static_cast<std::size_t>(id)] = std::move(factory);
+}
+
+std::unique_ptr<State> StateStack::make(ScreenId id, sf::Vector2u windowSize,
+                                        StartFocus focus) const
+{
+    const Factory& factory = factories[static_cast<std::size_t>(id)];
+    assert(factory && "every screen is registered before it is asked for");
+    return factory(windowSize, focus);
+}
+
+void StateStack::push(ScreenId id, sf::Vector2u windowSize, StartFocus focus)
+{
+    push(make(id, windowSize, focus));
+}
+
+void StateStack::replace(ScreenId id, sf::Vector2u windowSize, StartFocus focus)
+{
+    replace(make(id, windowSize, focus));
+}
+
 void StateStack::push(std::unique_ptr<State> state)
 {
     if (!state)

@@ -2,23 +2,10 @@
 
 #include "audio/DeferredAudio.hpp"
 #include "audio/SilentAudio.hpp"
+#include "platform/AudioDeviceProbe.hpp"
 #include "platform/QuietStandardError.hpp"
 
 #include <SFML/Audio/Listener.hpp>
-
-#include <alc.h>
-
-namespace
-{
-bool deviceOpens()
-{
-    ALCdevice* device = alcOpenDevice(nullptr);
-    if (device == nullptr)
-        return false;
-    alcCloseDevice(device);
-    return true;
-}
-} // namespace
 
 DeviceAudio::DeviceAudio(std::ostream& errors) : sounds(errors), music(errors) {}
 
@@ -63,12 +50,11 @@ std::unique_ptr<Audio> openAudio(std::ostream& errors)
     std::unique_ptr<Audio> audio;
     {
         const QuietStandardError quiet;
-        // SFML opens its own device with its first sound object; it could still
-        // fail there, and then no context is current.
-        if (deviceOpens())
+        // SFML opens its own device with its first sound object.
+        if (audioDeviceOpens())
         {
             audio = std::make_unique<DeviceAudio>(errors);
-            if (alcGetCurrentContext() == nullptr)
+            if (!audioContextIsCurrent())
                 audio.reset();
         }
     }

@@ -10,7 +10,7 @@ namespace
 constexpr float scale = 5.f;
 } // namespace
 
-Player::Player(const Input& input) : presses(input.getPresses())
+Player::Player(const Input& input) : presses(input.getPresses()), pad(input.getGamepad())
 {
     idleTexture = TextureCache::get(layoutOf(Sheet::HeroIdle).path);
     runTexture = TextureCache::get(layoutOf(Sheet::HeroRun).path);
@@ -36,13 +36,13 @@ Player::Player(const Input& input) : presses(input.getPresses())
 bool Player::leftHeld() const
 {
     return presses.held(sf::Keyboard::A) || presses.held(sf::Keyboard::Left) ||
-           presses.held(PadDirection::Left);
+           pad.counts(PadDirection::Left);
 }
 
 bool Player::rightHeld() const
 {
     return presses.held(sf::Keyboard::D) || presses.held(sf::Keyboard::Right) ||
-           presses.held(PadDirection::Right);
+           pad.counts(PadDirection::Right);
 }
 
 void Player::processInput(float dt)

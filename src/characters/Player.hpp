@@ -57,6 +57,7 @@ private:
     bool rightHeld() const;
 
     const Presses& presses;
+    const Gamepad& pad;
     float speed = 300.f;
     bool facingRight = true;
     float velocityY = 0.f;

@@ -97,17 +97,8 @@ void Skeleton::setState(SkeletonState newState)
     if (newState == state)
         return;
     state = newState;
-    switch (state)
-    {
-    case SkeletonState::Idle:
-        currentAnimation = &idleAnimation;
-        break;
-    case SkeletonState::Walk:
-        currentAnimation = &walkAnimation;
-        break;
-    case SkeletonState::Attack:
-        currentAnimation = &attackAnimation;
-        break;
-    }
+    currentAnimation = state == SkeletonState::Idle   ? &idleAnimation
+                       : state == SkeletonState::Walk ? &walkAnimation
+                                                      : &attackAnimation;
     currentAnimation->restart();
 }

@@ -1,15 +1,11 @@
 #include "controls/Control.hpp"
 
-#include "controls/Gamepad.hpp"
-#include "controls/Input.hpp"
-
 #include <cassert>
 
 namespace
 {
 constexpr std::size_t mouseBase = Control::keys;
 constexpr std::size_t padButtonBase = mouseBase + Control::mouseButtons;
-constexpr std::size_t directionBase = padButtonBase + Control::padButtons;
 } // namespace
 
 Control::Control(sf::Keyboard::Key key) : slot(static_cast<std::size_t>(key))
@@ -20,11 +16,6 @@ Control::Control(sf::Keyboard::Key key) : slot(static_cast<std::size_t>(key))
 Control::Control(sf::Mouse::Button button) : slot(mouseBase + static_cast<std::size_t>(button))
 {
     assert(button >= 0 && button < sf::Mouse::ButtonCount);
-}
-
-Control::Control(PadDirection direction) : slot(directionBase + static_cast<std::size_t>(direction))
-{
-    assert(direction != PadDirection::Count);
 }
 
 Control Control::padButton(unsigned button)
@@ -61,16 +52,4 @@ std::optional<Control> Control::of(const sf::Event& event, std::optional<unsigne
     default:
         return std::nullopt;
     }
-}
-
-bool Control::isDown(const Input& input) const
-{
-    if (slot < mouseBase)
-        return input.isKeyPressed(static_cast<sf::Keyboard::Key>(slot));
-    if (slot < padButtonBase)
-        return input.isButtonPressed(static_cast<sf::Mouse::Button>(slot - mouseBase));
-    const Gamepad pad(input);
-    if (slot < directionBase)
-        return pad.isButtonHeld(static_cast<unsigned>(slot - padButtonBase));
-    return pad.isHeld(static_cast<PadDirection>(slot - directionBase));
 }

@@ -8,27 +8,14 @@
 #include <cstddef>
 #include <optional>
 
-class Input;
-
-/// A way the gamepad's left stick or d-pad can point.
-enum class PadDirection
-{
-    Left,
-    Right,
-    Up,
-    Down,
-    Count
-};
-
-/// Anything the player presses and lets go of: a key, a mouse button, a
-/// button of the gamepad in use, or a way its stick and d-pad point.
+/// Anything the player presses and lets go of with an event for each: a key,
+/// a mouse button, or a button of the gamepad in use.
 class Control
 {
 public:
-    // A key, a button or a direction is a control wherever one is asked for.
+    // A key or a mouse button is a control wherever one is asked for.
     Control(sf::Keyboard::Key key);    // NOLINT(google-explicit-constructor)
     Control(sf::Mouse::Button button); // NOLINT(google-explicit-constructor)
-    Control(PadDirection direction);   // NOLINT(google-explicit-constructor)
 
     /// Button `button` of the gamepad in use.
     static Control padButton(unsigned button);
@@ -40,12 +27,16 @@ public:
     /// go of; none for other events, unknown keys and other pads than `pad`.
     static std::optional<Control> of(const sf::Event& event, std::optional<unsigned> pad);
 
-    /// Whether it is down now, as `input` reads it.
-    bool isDown(const Input& input) const;
+    /// What it is: one of these, as its kind says.
+    bool isKey() const { return slot < keys; }
+    bool isMouseButton() const { return slot >= keys && slot < keys + mouseButtons; }
+    sf::Keyboard::Key key() const { return static_cast<sf::Keyboard::Key>(slot); }
+    sf::Mouse::Button mouseButton() const { return static_cast<sf::Mouse::Button>(slot - keys); }
+    unsigned padButtonNumber() const { return static_cast<unsigned>(slot - keys - mouseButtons); }
 
     /// Whether holding it down sends press after press: keys do, as the
     /// system repeats them; buttons never do.
-    bool repeats() const { return slot < keys; }
+    bool repeats() const { return isKey(); }
 
     /// Its place among all controls, below `count`.
     std::size_t index() const { return slot; }
@@ -53,8 +44,7 @@ public:
     static constexpr std::size_t keys = sf::Keyboard::KeyCount;
     static constexpr std::size_t mouseButtons = sf::Mouse::ButtonCount;
     static constexpr std::size_t padButtons = sf::Joystick::ButtonCount;
-    static constexpr std::size_t padDirections = static_cast<std::size_t>(PadDirection::Count);
-    static constexpr std::size_t count = keys + mouseButtons + padButtons + padDirections;
+    static constexpr std::size_t count = keys + mouseButtons + padButtons;
 
 private:
     explicit Control(std::size_t slot) : slot(slot) {}

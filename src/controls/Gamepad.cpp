@@ -5,9 +5,19 @@
 std::optional<unsigned> Gamepad::activePad() const
 {
     for (unsigned joystick = 0; joystick < sf::Joystick::Count; ++joystick)
-        if (input.isJoystickConnected(joystick))
+        if (isConnected(joystick))
             return joystick;
     return std::nullopt;
+}
+
+bool Gamepad::isButtonDown(unsigned joystick, unsigned button) const
+{
+    return focused && source.joystickButtonDown(joystick, button);
+}
+
+float Gamepad::axisPosition(unsigned joystick, sf::Joystick::Axis axis) const
+{
+    return focused ? source.joystickAxis(joystick, axis) : 0.f;
 }
 
 bool Gamepad::isHeld(PadDirection direction) const
@@ -20,11 +30,9 @@ bool Gamepad::isHeld(PadDirection direction) const
     const bool negative = direction == PadDirection::Left || direction == PadDirection::Up;
     const bool horizontal = direction == PadDirection::Left || direction == PadDirection::Right;
     const float sign = negative ? -1.f : 1.f;
-    const float stick =
-        input.getJoystickAxisPosition(*pad, horizontal ? sf::Joystick::X : sf::Joystick::Y);
-    const float dpad =
-        horizontal ? input.getJoystickAxisPosition(*pad, sf::Joystick::PovX)
-                   : padHatYUpNegative(input.getJoystickAxisPosition(*pad, sf::Joystick::PovY));
+    const float stick = axisPosition(*pad, horizontal ? sf::Joystick::X : sf::Joystick::Y);
+    const float dpad = horizontal ? axisPosition(*pad, sf::Joystick::PovX)
+                                  : padHatYUpNegative(axisPosition(*pad, sf::Joystick::PovY));
     for (const float position : {stick, dpad})
         if (sign * position > deadZone)
             return true;
@@ -34,11 +42,39 @@ bool Gamepad::isHeld(PadDirection direction) const
 bool Gamepad::isButtonHeld(unsigned button) const
 {
     const std::optional<unsigned> pad = activePad();
-    return pad && input.isJoystickButtonPressed(*pad, button);
+    return pad && isButtonDown(*pad, button);
 }
 
 bool Gamepad::isButtonPress(const sf::Event& event, unsigned button) const
 {
     return event.type == sf::Event::JoystickButtonPressed &&
            event.joystickButton.button == button && event.joystickButton.joystickId == activePad();
+}
+
+void Gamepad::readDirections()
+{
+    for (std::size_t i = 0; i < pushes.size(); ++i)
+    {
+        Push& push = pushes[i];
+        const bool heldNow = isHeld(static_cast<PadDirection>(i));
+        push.pushed = heldNow && !push.held;
+        push.heldOver = heldNow && push.heldOver;
+        push.held = heldNow;
+    }
+}
+
+void Gamepad::holdDirectionsOver()
+{
+    for (std::size_t i = 0; i < pushes.size(); ++i)
+    {
+        Push& push = pushes[i];
+        push.held = isHeld(static_cast<PadDirection>(i));
+        push.heldOver = push.held;
+        push.pushed = false;
+    }
+}
+
+bool Gamepad::counts(PadDirection direction) const
+{
+    return !record(direction).heldOver && isHeld(direction);
 }

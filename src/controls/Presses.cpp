@@ -1,7 +1,6 @@
 #include "controls/Presses.hpp"
 
-#include "controls/Gamepad.hpp"
-#include "controls/Input.hpp"
+#include "platform/LostReleases.hpp"
 
 namespace
 {
@@ -10,11 +9,9 @@ bool isPress(sf::Event::EventType type)
     return type == sf::Event::KeyPressed || type == sf::Event::MouseButtonPressed ||
            type == sf::Event::JoystickButtonPressed;
 }
-
-constexpr std::size_t firstDirection = Control::count - Control::padDirections;
 } // namespace
 
-Presses::Presses(const Input& input) : input(input)
+Presses::Presses(const ControlState& state) : state(state)
 {
     // Reading a key costs a round trip to the X server, so a key is read
     // afresh only once someone has asked about it or pressed it. The mouse's
@@ -36,7 +33,7 @@ Presses::Record& Presses::record(Control control) const
 
 bool Presses::isDown(std::size_t slot) const
 {
-    return Control::fromIndex(slot).isDown(input);
+    return state.isDown(Control::fromIndex(slot));
 }
 
 void Presses::letGo(Record& held)
@@ -44,8 +41,8 @@ void Presses::letGo(Record& held)
     held.released = held.released || held.hold != Hold::Up;
     held.hold = Hold::Up;
     held.eventSeen = false;
-    held.due = false;
-    held.taken = false;
+    held.freshWhenItComes = false;
+    held.used = false;
     held.upAtStart = false;
 }
 
@@ -56,21 +53,7 @@ void Presses::beginEvents()
         Record& held = records[slot];
         held.pressed = false;
         held.released = false;
-        held.upAtStart = slot < firstDirection && held.hold != Hold::Up && !isDown(slot);
-    }
-    // The stick and the d-pad send no presses: what they show now is all there is.
-    for (std::size_t slot = firstDirection; slot < Control::count; ++slot)
-    {
-        Record& direction = records[slot];
-        if (!isDown(slot))
-        {
-            letGo(direction);
-        }
-        else if (direction.hold == Hold::Up)
-        {
-            direction.hold = Hold::Down;
-            direction.pressed = true;
-        }
+        held.upAtStart = held.hold != Hold::Up && !isDown(slot);
     }
 }
 
@@ -78,7 +61,7 @@ Presses::Kind Presses::feed(const sf::Event& event)
 {
     lastType = event.type;
     lastKind = Kind::None;
-    const std::optional<Control> control = Control::of(event, Gamepad(input).activePad());
+    const std::optional<Control> control = Control::of(event, state.getGamepad().activePad());
     if (!control)
         return lastKind;
     Record& held = record(*control);
@@ -88,12 +71,9 @@ Presses::Kind Presses::feed(const sf::Event& event)
         return lastKind;
     }
 
-    // Read up as the events began, after a press whose event has come: that
-    // hold ended without its release, and this is a new one. A button sends
-    // no repeats, so a second press of it says the same (some systems, Wine
-    // among them, keep a button down that was let go over a window since
-    // destroyed).
-    if (held.eventSeen && (held.upAtStart || !control->repeats()))
+    // After a press whose event has come, a press whose release went missing
+    // starts a new hold.
+    if (held.eventSeen && releaseWentMissing(held.upAtStart, control->repeats()))
         letGo(held);
     held.upAtStart = false;
     held.eventSeen = true;
@@ -105,19 +85,19 @@ Presses::Kind Presses::feed(const sf::Event& event)
         lastKind = Kind::Fresh;
         break;
     case Hold::Down:
-        lastKind = held.taken ? Kind::Stale : Kind::Repeat;
+        lastKind = held.used ? Kind::Ignored : Kind::Repeat;
         break;
     case Hold::HeldOver:
-        if (held.due)
+        if (held.freshWhenItComes)
         {
             held.hold = Hold::Down;
-            held.due = false;
+            held.freshWhenItComes = false;
             held.pressed = true;
             lastKind = Kind::Fresh;
         }
         else
         {
-            lastKind = Kind::Stale;
+            lastKind = Kind::Ignored;
         }
         break;
     }
@@ -134,10 +114,10 @@ void Presses::endEvents()
 void Presses::windowRemade()
 {
     for (const std::size_t slot : watching)
-        records[slot].due = false;
+        records[slot].freshWhenItComes = false;
 }
 
-void Presses::arm()
+void Presses::holdOver()
 {
     for (const std::size_t slot : watching)
     {
@@ -145,15 +125,14 @@ void Presses::arm()
         held.pressed = false;
         held.released = false;
         held.upAtStart = false;
-        const bool takenBeforeItsEvent =
-            slot < firstDirection && held.hold == Hold::Down && !held.eventSeen;
-        if (isDown(slot) || takenBeforeItsEvent)
+        const bool usedBeforeItsEvent = held.hold == Hold::Down && !held.eventSeen;
+        if (isDown(slot) || usedBeforeItsEvent)
         {
             // Nobody saw it go down: its press event may yet come, and then it
-            // is the new screen's. A press taken before its event came is the
+            // is the new screen's. A press used before its event came is the
             // old screen's, event and all.
             if (held.hold != Hold::HeldOver)
-                held.due = held.hold == Hold::Up && slot < firstDirection;
+                held.freshWhenItComes = held.hold == Hold::Up;
             held.hold = Hold::HeldOver;
         }
         else
@@ -167,7 +146,7 @@ void Presses::arm()
 bool Presses::held(Control control) const
 {
     const Record& found = record(control);
-    return found.hold != Hold::HeldOver && !found.taken && control.isDown(input);
+    return found.hold != Hold::HeldOver && !found.used && state.isDown(control);
 }
 
 bool Presses::pressed(Control control) const
@@ -190,18 +169,18 @@ bool Presses::counts(const sf::Event& event) const
     return event.type == lastType && (lastKind == Kind::Fresh || lastKind == Kind::Repeat);
 }
 
-void Presses::take(Control control)
+void Presses::use(Control control)
 {
     Record& found = record(control);
-    if (found.hold == Hold::Up && control.isDown(input))
+    if (found.hold == Hold::Up && state.isDown(control))
     {
         found.hold = Hold::Down; // its press event, when it comes, is this one's
         found.eventSeen = false;
     }
-    found.taken = found.hold != Hold::Up;
+    found.used = found.hold != Hold::Up;
 }
 
-bool Presses::isTaken(Control control) const
+bool Presses::isUsed(Control control) const
 {
-    return record(control).taken;
+    return record(control).used;
 }

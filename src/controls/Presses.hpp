@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/Control.hpp"
+#include "controls/ControlState.hpp"
 
 #include <array>
 #include <cstdint>
@@ -9,10 +10,10 @@
 /// Tells, for every key and button, a fresh press from one still held from
 /// before: whether it went down this frame, came up, or is held, and whether
 /// a press event is a new press, its auto-repeat, or belongs to a hold that
-/// does not count here. Input feeds it every event it reads and the state of
-/// the keys, the mouse and the gamepad; the game re-arms it whenever another
-/// screen comes on top, so that what was held then counts only once it has
-/// been let go.
+/// does not count here. Input feeds it every event it reads; the game tells
+/// it whenever another screen comes on top, so that what was held then counts
+/// only once it has been let go. (The stick and the d-pad send no presses:
+/// the Gamepad tells their pushes.)
 ///
 /// Releases go missing: with a window made anew (its predecessor got them),
 /// or with the focus elsewhere. So whatever is believed down is read afresh
@@ -27,12 +28,12 @@ public:
         None,   ///< not a press: another event, or a release
         Fresh,  ///< a new press
         Repeat, ///< the auto-repeat of a key held since a fresh press
-        Stale   ///< a press of a hold that does not count here: held over
-                ///< from another screen, or already taken by someone
+        Ignored ///< a press of a hold that does not count here: held over
+                ///< from another screen, or already used by someone
     };
 
-    /// Reads the controls through `input`, which must outlive it.
-    explicit Presses(const Input& input);
+    /// Reads whether each control is down through `state`, which must outlive it.
+    explicit Presses(const ControlState& state);
 
     // What Input does as it reads the window's events.
 
@@ -50,9 +51,9 @@ public:
     /// Another screen came on top: whatever is held now counts there only once
     /// it has been let go. A press whose event has not come yet, of something
     /// no one had seen going down, is the new screen's when its event comes.
-    void arm();
+    void holdOver();
 
-    /// Down now, and counting: not held over from another screen, not taken.
+    /// Down now, and counting: not held over from another screen, not used.
     bool held(Control control) const;
     /// Went down this frame.
     bool pressed(Control control) const;
@@ -67,8 +68,8 @@ public:
     /// Someone acts on this press: what is held now counts as down, and no
     /// press event of this hold (its own, still to come, or a repeat) is
     /// fresh or counts until it has been let go.
-    void take(Control control);
-    bool isTaken(Control control) const;
+    void use(Control control);
+    bool isUsed(Control control) const;
 
 private:
     enum class Hold : std::uint8_t
@@ -81,10 +82,10 @@ private:
     struct Record
     {
         Hold hold = Hold::Up;
-        bool watched = false;   ///< asked about or seen: read afresh from then on
-        bool eventSeen = false; ///< the press event of this hold has come
-        bool due = false;       ///< held over, its press event still to come and then fresh
-        bool taken = false;
+        bool watched = false;          ///< asked about or seen: read afresh from then on
+        bool eventSeen = false;        ///< the press event of this hold has come
+        bool freshWhenItComes = false; ///< held over, its press event still to come
+        bool used = false;
         bool upAtStart = false; ///< read up as this frame's events began
         bool pressed = false;   ///< this frame
         bool released = false;  ///< this frame
@@ -95,7 +96,7 @@ private:
     bool isDown(std::size_t slot) const;
     void letGo(Record& held);
 
-    const Input& input;
+    const ControlState& state;
     // Asking about a control marks it watched, and nothing else.
     mutable std::array<Record, Control::count> records{};
     mutable std::vector<std::size_t> watching;

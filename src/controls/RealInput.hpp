@@ -1,12 +1,12 @@
 #pragma once
 
-#include "controls/Input.hpp"
+#include "controls/InputSource.hpp"
 
 /// The player's real keyboard, mouse, gamepads and window events, as SFML
 /// reports them.
-class RealInput : public Input
+class RealInput : public InputSource
 {
-protected:
+public:
     bool nextEvent(sf::Window& window, sf::Event& event) override;
     bool keyDown(sf::Keyboard::Key key) const override;
     bool mouseButtonDown(sf::Mouse::Button button) const override;

@@ -2,14 +2,10 @@
 
 #include "app/Application.hpp"
 #include "app/StateStack.hpp"
-#include "app/Utf8.hpp"
 #include "menu/MenuLayout.hpp"
-#include "settings_screen/SettingsState.hpp"
-#include "world/GameState.hpp"
+#include "platform/Utf8.hpp"
 
-#include <array>
 #include <iterator>
-#include <memory>
 
 namespace
 {
@@ -46,14 +42,11 @@ sf::Vector2u createdSize(const sf::RenderWindow& window)
 } // namespace
 
 MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), audio(app.getAudio()), controls(input),
+    : input(app.getInput()), audio(app.getAudio()), controls(input),
       title(fromUtf8("Игровое меню"), font, titleSize), playButton(makeItem("Играть", font)),
       settingsButton(makeItem("Настройки", font)), exitButton(makeItem("Выход", font)),
-      particles(createParticles(static_cast<float>(windowSize.x))), windowSize(windowSize)
+      backdrop(static_cast<float>(windowSize.x)), windowSize(windowSize)
 {
-    const std::array<sf::Uint8, 4> whitePixel{255, 255, 255, 255};
-    white.create(1, 1);
-    white.update(whitePixel.data());
     title.setFillColor(sf::Color::Cyan);
     title.setStyle(sf::Text::Bold);
     layout();
@@ -87,7 +80,7 @@ void MenuState::catchUpWithWindow(const sf::RenderWindow& window)
         onResize(createdSize(window));
 }
 
-void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
+void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
     catchUpWithWindow(window);
 
@@ -99,14 +92,14 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             window.close();
         else if (isLeftButton(event, sf::Event::MouseButtonPressed))
             pressed = pressed || input.getPresses().isFresh(event);
-        else if (obey(controls.fromEvent(event), window, states, app))
+        else if (obey(controls.fromEvent(event), window, states))
             return; // events still queued are for the screen on top now
     }
-    if (obey(controls.frameCommand(), window, states, app))
+    if (obey(controls.frameCommand(), window, states))
         return;
 
     if (const std::optional<std::size_t> clicked = clickedItem(window, pressed))
-        activate(*clicked, window, states, app, false);
+        activate(*clicked, window, states, false);
 }
 
 MenuButton& MenuState::item(std::size_t index)
@@ -152,37 +145,34 @@ void MenuState::setFocus(std::optional<std::size_t> newFocus)
     focus = newFocus;
 }
 
-bool MenuState::obey(MenuCommand command, sf::RenderWindow& window, StateStack& states,
-                     Application& app)
+bool MenuState::obey(MenuCommand command, sf::RenderWindow& window, StateStack& states)
 {
     if (command == MenuCommand::Choose)
-        return focus && activate(*focus, window, states, app, true);
+        return focus && activate(*focus, window, states, true);
     setFocus(stepFocus(focus, command, itemCount));
     return false; // Back has nothing to leave here
 }
 
 bool MenuState::activate(std::size_t index, sf::RenderWindow& window, StateStack& states,
-                         Application& app, bool byKeys)
+                         bool byKeys)
 {
     audio.play(SoundEffect::Click);
     // The press that chose is used up: held on, it chooses nothing more, and
     // its own event, if it comes after this, is no new click.
     if (!byKeys)
-        input.getPresses().take(sf::Mouse::Left);
+        input.getPresses().use(sf::Mouse::Left);
     if (index == SettingsItem)
     {
         // The pointer may have gone anywhere by the time they close.
         setFocus(pointer.drop(focus));
-        auto settings = std::make_unique<SettingsState>(*font, windowSize, app);
-        if (byKeys)
-            settings->focusFirstItem();
-        states.push(std::move(settings));
+        states.push(ScreenId::Settings, windowSize,
+                    byKeys ? StartFocus::FirstItem : StartFocus::None);
         return true;
     }
     if (index == PlayItem)
     {
         // Built first, while this menu is alive; replace then destroys the menu.
-        states.replace(std::make_unique<GameState>(*font, windowSize, app.getInput(), audio));
+        states.replace(ScreenId::Play, windowSize);
         return true;
     }
     window.close();
@@ -193,32 +183,20 @@ void MenuState::update(float dt, sf::RenderWindow& window)
 {
     // Uncovered in this frame's handleInput, the menu is drawn before its next one.
     catchUpWithWindow(window);
-    advanceWind(wind, windDirection, dt);
-    for (Particle& particle : particles)
-        particle.step(dt, wind, windowSize);
+    backdrop.update(dt, windowSize);
 
-    // One item shows in the hover colour: the focused one, else the one under
-    // a pointer that has moved since the menu appeared; pressed while the left
-    // button is held on it.
+    // The pointer counts once it has moved since the menu appeared.
     const sf::Vector2f mouse = mousePosition(window);
     setFocus(pointer.follow(mouse, itemAt(mouse), focus));
-    const std::optional<std::size_t> lit = focus ? focus : pointer.getHovered();
     const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
     for (std::size_t index = 0; index < itemCount; ++index)
-    {
-        MenuButton& button = item(index);
-        if (lit != index)
-            button.setState(ButtonState::Normal);
-        else
-            button.setState(leftDown && button.contains(mouse) ? ButtonState::Pressed
-                                                               : ButtonState::Hovered);
-    }
+        item(index).setState(shownState(index, focus, pointer.getHovered(),
+                                        leftDown && item(index).contains(mouse)));
 }
 
 void MenuState::render(sf::RenderWindow& window)
 {
-    for (const Particle& particle : particles)
-        particle.draw(window, white);
+    backdrop.draw(window);
     window.draw(title);
     playButton.draw(window);
     settingsButton.draw(window);
@@ -231,5 +209,5 @@ void MenuState::onResize(sf::Vector2u newSize)
     layout();
     setFocus(pointer.drop(focus)); // the items moved under the pointer
     // A fresh fall for the new width; the wind carries on where it was.
-    particles = createParticles(static_cast<float>(newSize.x));
+    backdrop.restart(static_cast<float>(newSize.x));
 }

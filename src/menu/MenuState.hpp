@@ -3,14 +3,13 @@
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
 #include "controls/Input.hpp"
-#include "controls/MenuControls.hpp"
-#include "controls/PointerFocus.hpp"
-#include "menu/MenuButton.hpp"
-#include "menu/Particle.hpp"
+#include "menu/MenuBackdrop.hpp"
+#include "widgets/MenuButton.hpp"
+#include "widgets/MenuControls.hpp"
+#include "widgets/PointerFocus.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Text.hpp>
-#include <SFML/Graphics/Texture.hpp>
 
 #include <optional>
 #include <vector>
@@ -41,8 +40,8 @@ public:
     const MenuButton& getPlayButton() const { return playButton; }
     const MenuButton& getSettingsButton() const { return settingsButton; }
     const MenuButton& getExitButton() const { return exitButton; }
-    const std::vector<Particle>& getParticles() const { return particles; }
-    float getWind() const { return wind; }
+    const std::vector<Particle>& getParticles() const { return backdrop.getParticles(); }
+    float getWind() const { return backdrop.getWind(); }
     /// The item shown in the hover colour, which Enter would choose.
     std::optional<std::size_t> getFocus() const { return focus; }
 
@@ -69,17 +68,15 @@ private:
 
     /// Acts on a command of the keys or the gamepad; true when the menu is
     /// covered or gone and must return at once.
-    bool obey(MenuCommand command, sf::RenderWindow& window, StateStack& states, Application& app);
+    bool obey(MenuCommand command, sf::RenderWindow& window, StateStack& states);
 
     /// The one place an item is chosen, by a click, a key or the gamepad, with
     /// a click to hear; true when the menu is covered or gone and must return
     /// at once.
-    bool activate(std::size_t index, sf::RenderWindow& window, StateStack& states, Application& app,
-                  bool byKeys);
+    bool activate(std::size_t index, sf::RenderWindow& window, StateStack& states, bool byKeys);
 
     sf::Vector2f mousePosition(const sf::RenderWindow& window) const;
 
-    const sf::Font* font;
     Input& input;
     Audio& audio;
     MenuControls controls;
@@ -87,10 +84,7 @@ private:
     MenuButton playButton;
     MenuButton settingsButton;
     MenuButton exitButton;
-    std::vector<Particle> particles;
-    sf::Texture white; ///< what the shapes are drawn through
-    float wind = 0;
-    float windDirection = 1.f;
+    MenuBackdrop backdrop;
     sf::Vector2u windowSize;
     std::optional<std::size_t> focus; // none until a key or the pointer gives it
     PointerFocus<std::size_t> pointer;

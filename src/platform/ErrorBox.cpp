@@ -1,7 +1,7 @@
 #include "platform/ErrorBox.hpp"
 
 #if defined(_WIN32)
-#include "app/Utf8.hpp"
+#include "platform/Utf8.hpp"
 
 #include <windows.h>
 

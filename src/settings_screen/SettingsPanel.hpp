@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controls/MenuControls.hpp"
-#include "controls/PointerFocus.hpp"
-#include "menu/MenuButton.hpp"
 #include "settings/Settings.hpp"
-#include "settings_screen/ResolutionOption.hpp"
+#include "settings_screen/ResolutionList.hpp"
+#include "widgets/MenuButton.hpp"
+#include "widgets/MenuControls.hpp"
+#include "widgets/PointerFocus.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -55,21 +55,21 @@ public:
 
     sf::Vector2u getSelectedResolution() const { return selectedResolution; }
     bool isFullscreen() const { return fullscreen; }
-    bool isDropdownOpen() const { return dropdownOpen; }
+    bool isDropdownOpen() const { return list.isOpen(); }
     /// The item shown in the hover colour, which Enter would work.
     std::optional<std::size_t> getFocus() const { return focus; }
     /// The entry of the open list shown in the hover colour, which Enter would pick.
-    std::optional<std::size_t> getEntryFocus() const { return entryFocus; }
+    std::optional<std::size_t> getEntryFocus() const { return list.getFocus(); }
     const sf::Text& getTitle() const { return title; }
     const MenuButton& getBackButton() const { return backButton; }
     const MenuButton& getFullscreenButton() const { return fullscreenButton; }
-    const std::vector<ResolutionOption>& getOptions() const { return resolutionOptions; }
+    const std::vector<ResolutionOption>& getOptions() const { return list.getEntries(); }
     const sf::RectangleShape& getApplyBox() const { return applyBox; }
     const sf::Text& getApplyText() const { return applyButton.getText(); }
     const sf::RectangleShape& getDropdownBox() const { return dropdownBox; }
     const sf::Text& getDropdownText() const { return dropdownText; }
     const sf::Text& getResolutionLabel() const { return resolutionLabel; }
-    const sf::RectangleShape& getDropdownList() const { return dropdownList; }
+    const sf::RectangleShape& getDropdownList() const { return list.getBox(); }
 
 private:
     MenuButton makeButton(const char* label, const sf::Vector2f& position) const;
@@ -78,30 +78,14 @@ private:
     /// Handles a left click; true asks to close the screen.
     bool click(const sf::Vector2f& mouse);
 
-    /// Whether the open list is drawn over this point, hiding what lies beneath.
-    bool listCovers(const sf::Vector2f& mouse) const;
-
-    /// The entry of the open list under the mouse, or none.
-    std::optional<std::size_t> entryAt(const sf::Vector2f& mouse) const;
-
     /// The item under the mouse that lights up there, or none.
     std::optional<std::size_t> hoverItemAt(const sf::Vector2f& mouse) const;
-
-    /// The entry of the chosen resolution, or none.
-    std::optional<std::size_t> selectedEntry() const;
-
-    // The focus moves only through these two: among the items, and among the
-    // entries while the list is open.
-    void setFocus(std::optional<std::size_t> item);
-    void setEntryFocus(std::optional<std::size_t> entry);
 
     /// Works an item, by a click, a key or the gamepad; true asks to close the screen.
     bool activate(std::size_t item);
 
-    /// Makes entry `index` the choice and closes the list.
-    void pick(std::size_t index);
-
-    void closeList();
+    /// Makes `resolution`, picked from the list, the choice.
+    void choose(sf::Vector2u resolution);
 
     /// Colours the widgets by the focus and the mouse.
     void showFocus();
@@ -110,23 +94,18 @@ private:
     sf::Text title;
     MenuButton backButton;
     MenuButton fullscreenButton;
-    std::vector<ResolutionOption> resolutionOptions;
     sf::RectangleShape applyBox;
     MenuButton applyButton;         ///< "Применить", centred on the box
     sf::Vector2u currentResolution; ///< the resolution applied when the panel was built
     sf::Vector2u selectedResolution;
     bool fullscreen;
-    bool dropdownOpen = false;
     sf::RectangleShape dropdownBox;
     sf::Text dropdownText;
     sf::Text resolutionLabel;
-    sf::RectangleShape dropdownList;
+    ResolutionList list;
     std::optional<std::size_t> focus;
-    std::optional<std::size_t> entryFocus;
-    std::optional<std::size_t> hovered;      ///< the item under the mouse that lights up
-    std::optional<std::size_t> hoveredEntry; ///< the entry under the mouse
+    std::optional<std::size_t> hovered; ///< the item under the mouse that lights up
     PointerFocus<std::size_t> itemPointer;
-    PointerFocus<std::size_t> entryPointer;
     // The mouse as of the last event, for the pressed colour.
     sf::Vector2f lastMouse;
     bool leftDown = false;

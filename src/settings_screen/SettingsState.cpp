@@ -4,7 +4,7 @@
 #include "app/StateStack.hpp"
 
 SettingsState::SettingsState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
-    : font(&font), input(app.getInput()), audio(app.getAudio()), controls(input),
+    : input(app.getInput()), audio(app.getAudio()), controls(input),
       panel(font, windowSize, app.getSettings()), application(&app), settings(app.getSettings())
 {
     audio.load({SoundEffect::Hover, SoundEffect::Click});

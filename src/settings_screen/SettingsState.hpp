@@ -3,9 +3,9 @@
 #include "app/State.hpp"
 #include "audio/Audio.hpp"
 #include "controls/Input.hpp"
-#include "controls/MenuControls.hpp"
 #include "settings/Settings.hpp"
 #include "settings_screen/SettingsPanel.hpp"
+#include "widgets/MenuControls.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 
@@ -51,7 +51,6 @@ private:
     /// an item or an entry.
     void hear(const Glance& before, bool leave);
 
-    const sf::Font* font;
     Input& input;
     Audio& audio;
     MenuControls controls;

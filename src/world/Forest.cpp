@@ -15,12 +15,6 @@ constexpr float factors[] = {0.05f, 0.1f, 0.3f, 0.5f};
 static_assert(std::size(factors) == std::size(forestLayerFiles), "a speed for every layer");
 
 constexpr int layerCopies = 4;
-
-/// The drawn width of a layer: the window's.
-float widthOf(const sf::Sprite& layer)
-{
-    return static_cast<float>(layer.getTexture()->getSize().x) * layer.getScale().x;
-}
 } // namespace
 
 void Forest::load(sf::Vector2u windowSize)
@@ -66,7 +60,7 @@ void Forest::placeLayers(const sf::View& camera, std::vector<ForestRenderer::Lay
         placed[i].copies.clear();
         if (layers[i].getTexture() == nullptr)
             continue;
-        const float width = widthOf(layers[i]);
+        const float width = layerWidth(layers[i]);
         const float start =
             parallaxStart(camera.getCenter().x, camera.getSize().x, layerFactors[i], width);
         for (int copy = 0; copy < layerCopies; ++copy)

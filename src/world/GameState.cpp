@@ -2,9 +2,6 @@
 
 #include "app/StateStack.hpp"
 #include "controls/Gamepad.hpp"
-#include "menu/MenuState.hpp"
-
-#include <memory>
 
 namespace
 {
@@ -12,7 +9,7 @@ constexpr sf::Keyboard::Key pauseKey = sf::Keyboard::P;
 } // namespace
 
 GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input, Audio& audio)
-    : font(font), input(input), audio(audio), world(windowSize, input), pauseOverlay(font)
+    : input(input), audio(audio), world(windowSize, input), pauseOverlay(font)
 {
     world.build(windowSize);
     world.loadBackground();
@@ -21,7 +18,7 @@ GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input
     audio.playMusic(MusicTheme::Forest);
 }
 
-void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& app)
+void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
     bool focusLost = false;
     sf::Event event;
@@ -40,12 +37,12 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             paused = !paused;
         }
         else if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
-                 (Gamepad(input).isButtonPress(event, Gamepad::buttonStart) &&
+                 (input.getGamepad().isButtonPress(event, Gamepad::buttonStart) &&
                   input.getPresses().isFresh(event)))
         {
             // This screen is destroyed inside replace: touch nothing after it.
             // Events still queued are the new menu's.
-            states.replace(std::make_unique<MenuState>(font, window.getSize(), app));
+            states.replace(ScreenId::Menu, window.getSize());
             return;
         }
     }
@@ -59,7 +56,7 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
 bool GameState::isPauseToggle(const sf::Event& event) const
 {
     const bool pauseButton = (event.type == sf::Event::KeyPressed && event.key.code == pauseKey) ||
-                             Gamepad(input).isButtonPress(event, Gamepad::buttonBack);
+                             input.getGamepad().isButtonPress(event, Gamepad::buttonBack);
     return pauseButton && input.getPresses().isFresh(event);
 }
 

@@ -37,7 +37,6 @@ private:
     bool isPauseToggle(const sf::Event& event) const;
 
     HeapRetention heapRetention; // first in, last out: freed memory is kept while play lasts
-    const sf::Font& font;        // for the menu that Escape builds, and the pause
     Input& input;
     Audio& audio;
     World world;

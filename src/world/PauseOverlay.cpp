@@ -1,6 +1,6 @@
 #include "world/PauseOverlay.hpp"
 
-#include "app/Utf8.hpp"
+#include "platform/Utf8.hpp"
 
 namespace
 {

@@ -1,8 +1,10 @@
 #include "world/World.hpp"
 
+#include "app/ClearColor.hpp"
 #include "characters/Player.hpp"
 #include "characters/Skeleton.hpp"
 #include "resources/ImageFiles.hpp"
+#include "world/Parallax.hpp"
 
 #include <iostream>
 #include <unordered_map>
@@ -17,8 +19,6 @@ constexpr int groundTile = 2;
 constexpr float heroSpawnX = 100.f;
 constexpr float skeletonSpawnX = 200.f;
 constexpr float spawnScale = 2.f;
-// The camera aims this far right of the hero, so the hero runs left of centre.
-constexpr float cameraLead = 200.f;
 constexpr float cameraEase = 0.1f;
 
 /// The top of the level's bottom row, where the characters stand.
@@ -91,7 +91,7 @@ void World::resize(sf::Vector2u newSize)
 
 void World::loadBackground()
 {
-    backgroundColor = sf::Color(30, 30, 60);
+    backgroundColor = clearColor();
     forest.load(windowSize);
 }
 

@@ -1,5 +1,6 @@
 #include "app/Application.hpp"
 
+#include "game/GameScreens.hpp"
 #include "kit/ScriptedInput.hpp"
 #include "menu/MenuState.hpp"
 #include "support/RecordingState.hpp"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -24,33 +26,28 @@ MenuState& bottomMenu(Application& app)
 }
 } // namespace
 
-TEST(Application, OpensAtTheDefaultSizeWithoutASettingsFile)
+TEST(Application, OpensAtTheSizeTheSettingsFileGivesOrAt800x600)
 {
-    ScratchDirectory dir;
-    Application app(std::make_unique<ScriptedInput>());
-    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(800, 600));
-    EXPECT_EQ(app.getSettings(), Settings{});
-    EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(800, 600));
-    EXPECT_FALSE(std::filesystem::exists("settings.cfg"));
-}
-
-TEST(Application, OpensAtTheSizeTheSettingsFileGives)
-{
-    ScratchDirectory dir;
-    dir.write("settings.cfg", "width=1024\nheight=700\nfullscreen=0\n");
-    Application app(std::make_unique<ScriptedInput>());
-    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(1024, 700));
-    EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(1024, 700));
-}
-
-TEST(Application, FullscreenUsesTheDesktopModeNotTheStoredSize)
-{
-    ScratchDirectory dir;
-    dir.write("settings.cfg", "width=640\nheight=480\nfullscreen=1\n");
-    Application app(std::make_unique<ScriptedInput>());
     const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    EXPECT_EQ(app.getWindow().getSize(), sf::Vector2u(desktop.width, desktop.height));
-    EXPECT_EQ(bottomMenu(app).getWindowSize(), app.getWindow().getSize());
+    struct Case
+    {
+        const char* file; // "": none
+        sf::Vector2u size;
+    };
+    // In fullscreen the window takes the desktop's size, not the stored one.
+    for (const Case c :
+         {Case{"", {800, 600}}, Case{"width=1024\nheight=700\n", {1024, 700}},
+          Case{"width=640\nheight=480\nfullscreen=1\n", {desktop.width, desktop.height}}})
+    {
+        ScratchDirectory dir;
+        if (*c.file != '\0')
+            dir.write("settings.cfg", c.file);
+        Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+        EXPECT_EQ(app.getWindow().getSize(), c.size) << c.file;
+        EXPECT_EQ(bottomMenu(app).getWindowSize(), c.size) << c.file;
+        EXPECT_EQ(std::filesystem::exists("settings.cfg"), *c.file != '\0') << "never created";
+        EXPECT_EQ(app.getSettings().fullscreen, std::strstr(c.file, "=1\n") != nullptr) << c.file;
+    }
 }
 
 TEST(Application, MissingFontIsReportedAndThrown)
@@ -59,7 +56,7 @@ TEST(Application, MissingFontIsReportedAndThrown)
     testing::internal::CaptureStderr();
     try
     {
-        Application app(std::make_unique<ScriptedInput>());
+        Application app(registerGameScreens, std::make_unique<ScriptedInput>());
         FAIL() << "the application started without its font";
     }
     catch (const std::runtime_error& error)
@@ -74,7 +71,7 @@ TEST(Application, ScreenThatReplacesItselfIsGoneAndItsSuccessorRunsTheSameFrame)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
     app.getStates().push(std::make_unique<RecordingState>(
         "game", log,
         [&log](sf::RenderWindow&, StateStack& states, Application&)
@@ -98,7 +95,7 @@ TEST(Application, ApplyingSettingsSavesRecreatesAndTellsOnlyTheTopScreen)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
     app.getStates().push(std::make_unique<RecordingState>("settings", log));
 
     app.applySettings({1280, 720, false});
@@ -113,28 +110,22 @@ TEST(Application, ApplyingSettingsSavesRecreatesAndTellsOnlyTheTopScreen)
     app.applySettings({1280, 720, false});
     EXPECT_TRUE(std::filesystem::exists("settings.cfg"));
 
+    // Fullscreen hands the top screen the desktop's size.
+    app.applySettings({1280, 720, true});
+    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+    EXPECT_EQ(log.back(), "settings.onResize " + std::to_string(desktop.width) + "x" +
+                              std::to_string(desktop.height));
+
     // The menu beneath was not told.
     app.getStates().pop();
     EXPECT_EQ(bottomMenu(app).getWindowSize(), sf::Vector2u(800, 600));
-}
-
-TEST(Application, ApplyingFullscreenHandsTheDesktopSizeToTheTopScreen)
-{
-    ScratchDirectory dir;
-    Log log; // outlives the application, whose screens write into it
-    Application app(std::make_unique<ScriptedInput>());
-    app.getStates().push(std::make_unique<RecordingState>("settings", log));
-    app.applySettings({1280, 720, true});
-    const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-    EXPECT_EQ(log, (Log{"settings.onResize " + std::to_string(desktop.width) + "x" +
-                        std::to_string(desktop.height)}));
 }
 
 TEST(Application, RunEndsWhenAScreenClosesTheWindowAfterFinishingThatFrame)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
     app.getStates().push(std::make_unique<RecordingState>(
         "closer", log,
         [](sf::RenderWindow& window, StateStack&, Application&) { window.close(); }));

@@ -1,3 +1,4 @@
+#include "app/ApplicationKeys.hpp"
 #include "kit/ScriptedInput.hpp"
 
 #include <gtest/gtest.h>
@@ -42,8 +43,8 @@ TEST(Input, RealTimeStateCountsOnlyWhileTheWindowHasTheFocus)
     {
         EXPECT_EQ(input.isKeyPressed(sf::Keyboard::D), held);
         EXPECT_EQ(input.isButtonPressed(sf::Mouse::Left), held);
-        EXPECT_EQ(input.isJoystickButtonPressed(0, 0), held);
-        EXPECT_FLOAT_EQ(input.getJoystickAxisPosition(0, sf::Joystick::X), held ? 80.f : 0.f);
+        EXPECT_EQ(input.getGamepad().isButtonDown(0, 0), held);
+        EXPECT_FLOAT_EQ(input.getGamepad().axisPosition(0, sf::Joystick::X), held ? 80.f : 0.f);
     };
     expectHeld(true);
 
@@ -56,7 +57,7 @@ TEST(Input, RealTimeStateCountsOnlyWhileTheWindowHasTheFocus)
     EXPECT_EQ(drain(input), (Types{sf::Event::LostFocus, sf::Event::KeyPressed}));
     EXPECT_FALSE(input.hasFocus());
     expectHeld(false);
-    EXPECT_TRUE(input.isJoystickConnected(0));
+    EXPECT_TRUE(input.getGamepad().isConnected(0));
     EXPECT_EQ(input.getMousePosition(sf::Window()), sf::Vector2i(0, 0));
 
     input.setFocus(true);
@@ -77,15 +78,16 @@ TEST(Input, AWindowCreatedWithoutTheFocusReadsNothingUntilItGetsIt)
     EXPECT_TRUE(input.isKeyPressed(sf::Keyboard::Space));
 }
 
-TEST(Input, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
+TEST(ApplicationKeys, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
 {
     ScriptedInput input;
+    ApplicationKeys keys(input);
     input.queueKeyPress(sf::Keyboard::F11);
     input.queueKeyPress(sf::Keyboard::A);
     input.queueEvent(keyPress(sf::Keyboard::Enter));
     EXPECT_EQ(drain(input), (Types{sf::Event::KeyPressed, sf::Event::KeyPressed}));
-    EXPECT_TRUE(input.takeFullscreenToggle());
-    EXPECT_FALSE(input.takeFullscreenToggle());
+    EXPECT_TRUE(keys.takeFullscreenToggle());
+    EXPECT_FALSE(keys.takeFullscreenToggle());
 
     // Held, a key repeats its press: the first one switches, the others do
     // nothing, frame after frame, until it is released.
@@ -93,18 +95,18 @@ TEST(Input, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
     input.queueEvent(keyPress(sf::Keyboard::Enter, true));
     input.queueEvent(keyPress(sf::Keyboard::Enter, true));
     EXPECT_TRUE(drain(input).empty());
-    EXPECT_TRUE(input.takeFullscreenToggle());
+    EXPECT_TRUE(keys.takeFullscreenToggle());
     // With Alt up, its repeats still choose nothing on a screen.
     input.queueEvent(keyPress(sf::Keyboard::Enter));
     EXPECT_TRUE(drain(input).empty());
-    EXPECT_FALSE(input.takeFullscreenToggle());
+    EXPECT_FALSE(keys.takeFullscreenToggle());
 
     // Released (its event may have gone to a window since closed) and pressed again.
     input.setKey(sf::Keyboard::Enter, false);
-    EXPECT_FALSE(input.takeFullscreenToggle());
+    EXPECT_FALSE(keys.takeFullscreenToggle());
     input.queueEvent(keyPress(sf::Keyboard::Enter, true));
     drain(input);
-    EXPECT_TRUE(input.takeFullscreenToggle());
+    EXPECT_TRUE(keys.takeFullscreenToggle());
 
     // Pressed, released and pressed again within one frame: two switches, none left.
     sf::Event release = keyPress(sf::Keyboard::F11);
@@ -113,5 +115,5 @@ TEST(Input, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
     input.queueEvent(release);
     input.queueKeyPress(sf::Keyboard::F11);
     EXPECT_EQ(drain(input), (Types{sf::Event::KeyReleased}));
-    EXPECT_FALSE(input.takeFullscreenToggle());
+    EXPECT_FALSE(keys.takeFullscreenToggle());
 }

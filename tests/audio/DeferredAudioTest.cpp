@@ -1,5 +1,6 @@
 #include "audio/DeferredAudio.hpp"
 
+#include "game/GameScreens.hpp"
 #include "support/RunningGame.hpp"
 #include "world/GameState.hpp"
 
@@ -21,7 +22,7 @@ protected:
             ++opens;
             return std::move(device);
         };
-        app = std::make_unique<Application>(std::move(scripted),
+        app = std::make_unique<Application>(registerGameScreens, std::move(scripted),
                                             std::make_unique<DeferredAudio>(opener));
     }
 

@@ -20,7 +20,7 @@ sf::Event buttonPress(unsigned joystick, unsigned button)
 TEST(Gamepad, TheFirstConnectedPadIsUsedAsPadsComeAndGo)
 {
     ScriptedInput input;
-    const Gamepad pad(input);
+    const Gamepad& pad = input.getGamepad();
     EXPECT_FALSE(pad.activePad());
     EXPECT_FALSE(pad.isButtonPress(buttonPress(0, Gamepad::buttonA), Gamepad::buttonA));
 
@@ -45,7 +45,7 @@ TEST(Gamepad, TheFirstConnectedPadIsUsedAsPadsComeAndGo)
 TEST(Gamepad, StickAndDpadPointOnlyPastTheDeadZone)
 {
     ScriptedInput input;
-    const Gamepad pad(input);
+    const Gamepad& pad = input.getGamepad();
     input.connectJoystick(0, true);
     const auto held = [&pad]
     {

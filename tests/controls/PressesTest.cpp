@@ -11,7 +11,7 @@ using Kind = Presses::Kind;
 /// What happens before a frame's events are read: a key or button goes down
 /// (its state and its event), auto-repeats, comes up, comes up with its event
 /// going to another window, goes down with its event still on the way, or
-/// that event arrives; after them, the screen takes what is held (a click on
+/// that event arrives; after them, the screen uses what is held (a click on
 /// the held button), another screen comes on top, or the window is made anew.
 enum class Act
 {
@@ -21,7 +21,7 @@ enum class Act
     LoseRelease,
     HoldUnseen,
     EventArrives,
-    Take,
+    Use,
     ChangeScreen,
     RemakeWindow
 };
@@ -48,7 +48,7 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
         {"let go", enter, Act::Release, Kind::None, false, true, false},
         {"pressed again", enter, Act::Press, Kind::Fresh, true, false, true},
         {"another screen comes on top", enter, Act::ChangeScreen, Kind::None, false, false, false},
-        {"the held-over key repeats there", enter, Act::Repeat, Kind::Stale, false, false, false},
+        {"the held-over key repeats there", enter, Act::Repeat, Kind::Ignored, false, false, false},
         {"its release is lost", enter, Act::LoseRelease, Kind::None, false, true, false},
         {"a press on the new screen", enter, Act::Press, Kind::Fresh, true, false, true},
         {"the window is made anew", enter, Act::RemakeWindow, Kind::None, false, false, true},
@@ -59,9 +59,9 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
         // has come in: that event is no click on the next screen.
         {"the button goes down, its event on the way", left, Act::HoldUnseen, Kind::None, false,
          false, true},
-        {"a screen clicks with it", left, Act::Take, Kind::None, false, false, false},
+        {"a screen clicks with it", left, Act::Use, Kind::None, false, false, false},
         {"the next screen comes on top", left, Act::ChangeScreen, Kind::None, false, false, false},
-        {"the press event comes in", left, Act::EventArrives, Kind::Stale, false, false, false},
+        {"the press event comes in", left, Act::EventArrives, Kind::Ignored, false, false, false},
         {"let go", left, Act::Release, Kind::None, false, true, false},
         // A press no one has seen when a screen appears is that screen's once
         // its event comes.
@@ -116,11 +116,11 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
             if (event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed)
                 kind = presses.isFresh(event)  ? Kind::Fresh
                        : presses.counts(event) ? Kind::Repeat
-                                               : Kind::Stale;
-        if (act == Act::Take)
-            presses.take(step.control);
+                                               : Kind::Ignored;
+        if (act == Act::Use)
+            presses.use(step.control);
         if (act == Act::ChangeScreen)
-            presses.arm();
+            input.newScreen();
 
         EXPECT_EQ(kind, step.kind) << step.what;
         EXPECT_EQ(presses.pressed(step.control), step.pressed) << step.what;

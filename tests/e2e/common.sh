@@ -3,8 +3,8 @@
 set -euo pipefail
 GAME_DIR=$1
 export WOODRUN_SHOT=$2
-# shellcheck source=../../tools/xsession.sh
-source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xsession.sh"
+# shellcheck source=../../tools/harness/xsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/harness/xsession.sh"
 
 RUN=$(wr_scratch_copy "$GAME_DIR")
 SCRATCH=$RUN
@@ -66,15 +66,14 @@ game_errors() {
         grep -v -E "${WR_FOREIGN_ERRORS:-^$}" || true
 }
 
-# From the menu of an 800x600 window, opens the settings and clicks 1280x720:
-# "Настройки" at (300, 300), the resolution box at (300, 150), 200 x 40, and
-# the list's first entry, "1280x720", 180 px from the top.
+# From the menu of an 800x600 window, opens the settings and clicks the
+# list's first entry, "1280x720".
 choose_1280x720() {
     wr_click_menu settings
     wr_wait_settings 10 || fail "the settings screen did not open"
-    wr_click 400 170
+    wr_click_settings box
     wr_await 10 wr_shows_list || fail "the resolution list did not open"
-    wr_click 400 195
+    wr_click_settings entry0
 }
 
 # The same, and waits for the window to become 1280x720.

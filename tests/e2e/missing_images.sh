@@ -8,7 +8,7 @@ fatal=()
 tileset=""
 while read -r kind image; do
     if [ "$kind" = tileset ]; then tileset=$image; else fatal+=("$image"); fi
-done < <("$(dirname "$WOODRUN_SHOT")/assetgen/woodrun-assets" --list)
+done < <("$(dirname "$WOODRUN_SHOT")/generators/assetgen/woodrun-assets" --list)
 [ ${#fatal[@]} -gt 0 ] && [ -n "$tileset" ] || fail "woodrun-assets --list listed no images"
 
 # Our lines on standard error, without SFML's own report of the file it could not open.

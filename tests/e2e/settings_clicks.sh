@@ -18,8 +18,8 @@ wr_wait_menu 10 || fail "no menu"
 # shellcheck disable=SC2046 # the point is two words
 quick_click $(wr_menu_item_point settings)
 wr_wait_settings 10 || fail "a tap on \"Настройки\" did not open the settings"
-# "Назад (Esc)" at (50, 500).
-quick_click 120 520
+# shellcheck disable=SC2046 # the point is two words
+quick_click $(wr_settings_point back)
 wr_wait_menu 10 || fail "a tap on \"Назад (Esc)\" did not return to the menu"
 
 wr_click_menu settings

@@ -111,18 +111,17 @@ settings_applied() {
 
 # The list opens or closes with a click on the resolution box.
 toggle_list() {
-    local cx=$(($1 / 2))
-    click "$cx" 170
+    click $(wr_settings_point box "$1")
     list_open=$((1 - list_open))
     if [ $list_open -eq 1 ]; then await wr_shows_list; else await list_closed; fi
 }
 list_closed() { ! wr_shows_list; }
 
-# The full-screen switch, 100 px left of the centre, 240 px from the top.
+# The full-screen switch.
 toggle_fullscreen() {
     local w h f
     read -r w h f <<<"$(applied_settings)"
-    click $(($1 / 2 - 100)) 240
+    click $(wr_settings_point fullscreen "$1")
     trace "toggle full screen from $w $h $f"
     settings_applied "$w $h $((1 - f))"
 }
@@ -132,7 +131,7 @@ toggle_fullscreen() {
 pick() {
     local presets=("1280 720" "1366 768" "1600 900" "1920 1080") w h f
     read -r w h f <<<"$(applied_settings)"
-    click $(($1 / 2)) $((195 + 30 * $2))
+    click $(wr_settings_point "entry$2" "$1")
     trace "pick ${presets[$2]} at $size"
     list_open=0
     # A new resolution makes the window again, with the list closed.
@@ -148,8 +147,8 @@ leave_settings() {
     [ $list_open -eq 1 ] && toggle_list "$w"
     case $1 in
         escape) xdotool key Escape ;;
-        back) click 100 $((h - 85)) ;;  # "Назад (Esc)"
-        apply) click $((w / 2)) 325 ;;  # "Применить"
+        back) click $(wr_settings_point back "$w" "$h") ;;
+        apply) click $(wr_settings_point apply "$w" "$h") ;;
     esac
     screen=menu
     changes=$((changes + 1))

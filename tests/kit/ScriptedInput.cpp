@@ -1,5 +1,8 @@
 #include "kit/ScriptedInput.hpp"
 
+#include <array>
+#include <deque>
+
 namespace
 {
 bool isAxis(sf::Joystick::Axis axis)
@@ -8,9 +11,72 @@ bool isAxis(sf::Joystick::Axis axis)
 }
 } // namespace
 
+/// The scripted state, which the game reads as it would SFML's.
+class ScriptedInput::Source : public InputSource
+{
+public:
+    bool nextEvent(sf::Window& /*window*/, sf::Event& event) override
+    {
+        if (events.empty())
+            return false;
+        event = events.front();
+        events.pop_front();
+        return true;
+    }
+    bool keyDown(sf::Keyboard::Key key) const override
+    {
+        return key >= 0 && key < sf::Keyboard::KeyCount && keys[static_cast<std::size_t>(key)];
+    }
+    bool mouseButtonDown(sf::Mouse::Button button) const override
+    {
+        return button >= 0 && button < sf::Mouse::ButtonCount &&
+               buttons[static_cast<std::size_t>(button)];
+    }
+    sf::Vector2i mousePosition(const sf::Window& /*window*/) const override { return mouse; }
+    bool joystickConnected(unsigned joystick) const override
+    {
+        return joystick < sf::Joystick::Count && pads[joystick].connected;
+    }
+    bool joystickButtonDown(unsigned joystick, unsigned button) const override
+    {
+        return joystickConnected(joystick) && button < sf::Joystick::ButtonCount &&
+               pads[joystick].buttons[button];
+    }
+    float joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const override
+    {
+        const bool read = joystickConnected(joystick) && isAxis(axis);
+        return read ? pads[joystick].axes[static_cast<std::size_t>(axis)] : 0.f;
+    }
+    bool windowHasFocus(const sf::Window& /*window*/) const override { return windowFocus; }
+
+    struct Pad
+    {
+        bool connected = false;
+        std::array<bool, sf::Joystick::ButtonCount> buttons{};
+        std::array<float, sf::Joystick::AxisCount> axes{};
+    };
+
+    std::deque<sf::Event> events;
+    std::array<bool, sf::Keyboard::KeyCount> keys{};
+    std::array<bool, sf::Mouse::ButtonCount> buttons{};
+    sf::Vector2i mouse;
+    std::array<Pad, sf::Joystick::Count> pads{};
+    bool windowFocus = true;
+};
+
+ScriptedInput::ScriptedInput()
+    : Input(std::make_unique<Source>()), source(static_cast<Source&>(getSource()))
+{
+}
+
+std::size_t ScriptedInput::pendingEvents() const
+{
+    return source.events.size();
+}
+
 void ScriptedInput::queueEvent(const sf::Event& event)
 {
-    events.push_back(event);
+    source.events.push_back(event);
 }
 
 void ScriptedInput::queueKeyPress(sf::Keyboard::Key key)
@@ -24,18 +90,18 @@ void ScriptedInput::queueKeyPress(sf::Keyboard::Key key)
 void ScriptedInput::setKey(sf::Keyboard::Key key, bool held)
 {
     if (key >= 0 && key < sf::Keyboard::KeyCount)
-        keys[static_cast<std::size_t>(key)] = held;
+        source.keys[static_cast<std::size_t>(key)] = held;
 }
 
 void ScriptedInput::setButton(sf::Mouse::Button button, bool held)
 {
     if (button >= 0 && button < sf::Mouse::ButtonCount)
-        buttons[static_cast<std::size_t>(button)] = held;
+        source.buttons[static_cast<std::size_t>(button)] = held;
 }
 
 void ScriptedInput::setMousePosition(sf::Vector2i position)
 {
-    mouse = position;
+    source.mouse = position;
 }
 
 void ScriptedInput::connectJoystick(unsigned joystick, bool connected)
@@ -43,8 +109,8 @@ void ScriptedInput::connectJoystick(unsigned joystick, bool connected)
     if (joystick >= sf::Joystick::Count)
         return;
     // Pulled out, a pad forgets what was held.
-    pads[joystick] = Pad{};
-    pads[joystick].connected = connected;
+    source.pads[joystick] = Source::Pad{};
+    source.pads[joystick].connected = connected;
     sf::Event event{};
     event.type = connected ? sf::Event::JoystickConnected : sf::Event::JoystickDisconnected;
     event.joystickConnect.joystickId = joystick;
@@ -55,7 +121,7 @@ void ScriptedInput::setJoystickButton(unsigned joystick, unsigned button, bool h
 {
     if (joystick >= sf::Joystick::Count || button >= sf::Joystick::ButtonCount)
         return;
-    pads[joystick].buttons[button] = held;
+    source.pads[joystick].buttons[button] = held;
     sf::Event event{};
     event.type = held ? sf::Event::JoystickButtonPressed : sf::Event::JoystickButtonReleased;
     event.joystickButton.joystickId = joystick;
@@ -67,7 +133,7 @@ void ScriptedInput::setJoystickAxis(unsigned joystick, sf::Joystick::Axis axis, 
 {
     if (joystick >= sf::Joystick::Count || !isAxis(axis))
         return;
-    pads[joystick].axes[static_cast<std::size_t>(axis)] = position;
+    source.pads[joystick].axes[static_cast<std::size_t>(axis)] = position;
     sf::Event event{};
     event.type = sf::Event::JoystickMoved;
     event.joystickMove.joystickId = joystick;
@@ -78,56 +144,8 @@ void ScriptedInput::setJoystickAxis(unsigned joystick, sf::Joystick::Axis axis, 
 
 void ScriptedInput::setFocus(bool focused)
 {
-    windowFocus = focused;
+    source.windowFocus = focused;
     sf::Event event{};
     event.type = focused ? sf::Event::GainedFocus : sf::Event::LostFocus;
     queueEvent(event);
-}
-
-bool ScriptedInput::nextEvent(sf::Window& /*window*/, sf::Event& event)
-{
-    if (events.empty())
-        return false;
-    event = events.front();
-    events.pop_front();
-    return true;
-}
-
-bool ScriptedInput::keyDown(sf::Keyboard::Key key) const
-{
-    return key >= 0 && key < sf::Keyboard::KeyCount && keys[static_cast<std::size_t>(key)];
-}
-
-bool ScriptedInput::mouseButtonDown(sf::Mouse::Button button) const
-{
-    return button >= 0 && button < sf::Mouse::ButtonCount &&
-           buttons[static_cast<std::size_t>(button)];
-}
-
-sf::Vector2i ScriptedInput::mousePosition(const sf::Window& /*window*/) const
-{
-    return mouse;
-}
-
-bool ScriptedInput::joystickConnected(unsigned joystick) const
-{
-    return joystick < sf::Joystick::Count && pads[joystick].connected;
-}
-
-bool ScriptedInput::joystickButtonDown(unsigned joystick, unsigned button) const
-{
-    return joystickConnected(joystick) && button < sf::Joystick::ButtonCount &&
-           pads[joystick].buttons[button];
-}
-
-float ScriptedInput::joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const
-{
-    if (!joystickConnected(joystick) || !isAxis(axis))
-        return 0.f;
-    return pads[joystick].axes[static_cast<std::size_t>(axis)];
-}
-
-bool ScriptedInput::windowHasFocus(const sf::Window& /*window*/) const
-{
-    return windowFocus;
 }

@@ -2,15 +2,14 @@
 
 #include "controls/Input.hpp"
 
-#include <array>
-#include <deque>
-
 /// Input that a test or a benchmark sets by hand: queued events, held keys and
 /// buttons, a mouse position, gamepads and the window's focus. The window's
 /// own events are never read.
 class ScriptedInput : public Input
 {
 public:
+    ScriptedInput();
+
     void queueEvent(const sf::Event& event);
     void queueKeyPress(sf::Keyboard::Key key);
     void setKey(sf::Keyboard::Key key, bool held);
@@ -26,30 +25,9 @@ public:
     /// created later start that way too. They start focused.
     void setFocus(bool focused);
 
-    std::size_t pendingEvents() const { return events.size(); }
-
-protected:
-    bool nextEvent(sf::Window& window, sf::Event& event) override;
-    bool keyDown(sf::Keyboard::Key key) const override;
-    bool mouseButtonDown(sf::Mouse::Button button) const override;
-    sf::Vector2i mousePosition(const sf::Window& window) const override;
-    bool joystickConnected(unsigned joystick) const override;
-    bool joystickButtonDown(unsigned joystick, unsigned button) const override;
-    float joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const override;
-    bool windowHasFocus(const sf::Window& window) const override;
+    std::size_t pendingEvents() const;
 
 private:
-    struct Pad
-    {
-        bool connected = false;
-        std::array<bool, sf::Joystick::ButtonCount> buttons{};
-        std::array<float, sf::Joystick::AxisCount> axes{};
-    };
-
-    std::deque<sf::Event> events;
-    std::array<bool, sf::Keyboard::KeyCount> keys{};
-    std::array<bool, sf::Mouse::ButtonCount> buttons{};
-    sf::Vector2i mouse;
-    std::array<Pad, sf::Joystick::Count> pads{};
-    bool windowFocus = true;
+    class Source;
+    Source& source;
 };

@@ -1,5 +1,6 @@
 #include "menu/MenuState.hpp"
 
+#include "game/GameScreens.hpp"
 #include "settings_screen/SettingsState.hpp"
 #include "support/RunningGame.hpp"
 
@@ -199,13 +200,18 @@ namespace
 {
 /// Input on which a real click, the pointer moved and then the button
 /// pressed, lands at the moment the game first asks for the button.
-class ClickBetweenReadings : public ScriptedInput
+class ClickBetweenReadings : public InputSource
 {
 public:
     void pointAt(sf::Vector2i at) { pointer = at; }
     void clickWhenAsked(sf::Vector2i at) { target = at; }
 
-protected:
+    bool nextEvent(sf::Window&, sf::Event&) override { return false; }
+    bool keyDown(sf::Keyboard::Key) const override { return false; }
+    bool joystickConnected(unsigned) const override { return false; }
+    bool joystickButtonDown(unsigned, unsigned) const override { return false; }
+    float joystickAxis(unsigned, sf::Joystick::Axis) const override { return 0.f; }
+    bool windowHasFocus(const sf::Window&) const override { return true; }
     bool mouseButtonDown(sf::Mouse::Button button) const override
     {
         if (target)
@@ -240,7 +246,8 @@ TEST_F(MenuClickTest, AClickLandingBetweenTheMenusReadingsPicksTheItemClicked)
 {
     auto clicks = std::make_unique<ClickBetweenReadings>();
     ClickBetweenReadings& mouse = *clicks;
-    app = std::make_unique<Application>(std::move(clicks));
+    app = std::make_unique<Application>(registerGameScreens,
+                                        std::make_unique<Input>(std::move(clicks)));
     const auto& menu = top<MenuState>();
     // Left over "Играть" by the click that started play the last time.
     mouse.pointAt(middleOf(menu.getPlayButton()));

@@ -1,5 +1,6 @@
 #include "settings_screen/SettingsPanel.hpp"
 
+#include "settings_screen/SettingsLayout.hpp"
 #include "support/TextOf.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -64,24 +65,24 @@ void expectAt(const sf::Transformable& widget, float x, float y)
 /// Every widget's place for a window `width` wide and `height` high.
 void expectLaidOut(const SettingsPanel& panel, unsigned width, unsigned height)
 {
+    namespace at = settingsLayout;
     const float cx = static_cast<float>(width / 2);
-    expectAt(panel.getTitle(), cx - panel.getTitle().getGlobalBounds().width / 2, 50);
-    // The label ends 10 px before the box, on the line of the box's text.
+    const auto centred = [cx](const sf::Text& text, float y)
+    { expectAt(text, cx - text.getGlobalBounds().width / 2, y); };
+    centred(panel.getTitle(), at::titleTop);
+    // The label ends just before the box, on the line of the box's text.
     const sf::FloatRect label = panel.getResolutionLabel().getGlobalBounds();
-    EXPECT_FLOAT_EQ(label.left + label.width, cx - 110);
-    EXPECT_FLOAT_EQ(panel.getResolutionLabel().getPosition().y, 155);
-    expectAt(panel.getDropdownBox(), cx - 100, 150);
-    expectAt(panel.getDropdownText(), cx - 90, 155);
-    expectAt(panel.getDropdownList(), cx - 110, 180);
-    expectAt(panel.getFullscreenButton().getText(), cx - 150, 220);
-    expectAt(panel.getApplyBox(), cx - 100, 300);
-    expectAt(panel.getApplyText(), cx - panel.getApplyText().getGlobalBounds().width / 2, 310);
-    expectAt(panel.getBackButton().getText(), 50, static_cast<float>(height) - 100);
+    EXPECT_FLOAT_EQ(label.left + label.width, cx + at::resolutionBox.left - at::labelGap);
+    EXPECT_FLOAT_EQ(panel.getResolutionLabel().getPosition().y, at::boxTextTop);
+    expectAt(panel.getDropdownBox(), cx + at::resolutionBox.left, at::resolutionBox.top);
+    expectAt(panel.getDropdownText(), cx + at::boxTextLeft, at::boxTextTop);
+    expectAt(panel.getDropdownList(), cx + at::list.left, at::list.top);
+    expectAt(panel.getFullscreenButton().getText(), cx + at::fullscreenLeft, at::fullscreenTop);
+    expectAt(panel.getApplyBox(), cx + at::applyBox.left, at::applyBox.top);
+    centred(panel.getApplyText(), at::applyTextTop);
+    expectAt(panel.getBackButton().getText(), at::backLeft, height - at::backAboveBottom * 1.f);
     for (std::size_t i = 0; i < panel.getOptions().size(); ++i)
-    {
-        const sf::Text& text = panel.getOptions()[i].text;
-        expectAt(text, cx - text.getGlobalBounds().width / 2, 180 + 30.f * static_cast<float>(i));
-    }
+        centred(panel.getOptions()[i].text, at::entryTop + at::entryStep * static_cast<float>(i));
     // The cached hit areas follow the texts.
     EXPECT_EQ(panel.getBackButton().getBounds(), panel.getBackButton().getText().getGlobalBounds());
     EXPECT_EQ(panel.getFullscreenButton().getBounds(),

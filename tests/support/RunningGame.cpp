@@ -1,12 +1,15 @@
 #include "support/RunningGame.hpp"
 
+#include "game/GameScreens.hpp"
+
 void RunningGame::startGame()
 {
     auto scripted = std::make_unique<ScriptedInput>();
     input = scripted.get();
     auto recording = std::make_unique<RecordingAudio>();
     audio = recording.get();
-    app = std::make_unique<Application>(std::move(scripted), std::move(recording));
+    app = std::make_unique<Application>(registerGameScreens, std::move(scripted),
+                                        std::move(recording));
 }
 
 void RunningGame::frame(float dt)

@@ -73,7 +73,7 @@ Spans columnsOf(const std::vector<ForestRenderer::Clip>& clips, std::size_t laye
 }
 } // namespace
 
-TEST(ForestRenderer, BackLayerIsLeftOutWhereANearerOneIsOpaqueAndFollowsItAsItMoves)
+TEST(ClipPlanner, BackLayerIsLeftOutWhereANearerOneIsOpaqueAndFollowsItAsItMoves)
 {
     // A window 100 x 40, one band; every image column is 10 pixels wide.
     Layers layers({100, 40});
@@ -81,10 +81,10 @@ TEST(ForestRenderer, BackLayerIsLeftOutWhereANearerOneIsOpaqueAndFollowsItAsItMo
     sf::Image bar = filled(10, 10, sf::Color::Transparent);
     paint(bar, 4, 0, 6, 10, sf::Color::Red); // window x 40 to 60 of each copy
     layers.add(bar);
-    ForestRenderer renderer({1.0, 40});
-    renderer.prepare(layers.images, layers.window);
+    ClipPlanner planner({1.0, 40});
+    planner.prepare(layers.images, layers.window);
 
-    const auto& clips = renderer.plan(layers.at(0.f), 0.f);
+    const auto& clips = planner.plan(layers.at(0.f), 0.f);
     EXPECT_EQ(columnsOf(clips, 0), (Spans{{0, 40}, {60, 100}}));
     // The bar's clip reaches a little beyond it: its edges may round either way.
     EXPECT_EQ(columnsOf(clips, 1), (Spans{{38, 62}}));
@@ -102,15 +102,15 @@ TEST(ForestRenderer, BackLayerIsLeftOutWhereANearerOneIsOpaqueAndFollowsItAsItMo
     // and the pixels whose centres it surely covers are 25 to 43.
     auto moved = layers.at(0.f);
     moved[1] = layers.at(-15.3f)[1];
-    EXPECT_EQ(columnsOf(renderer.plan(moved, 0.f), 0), (Spans{{0, 25}, {44, 100}}));
+    EXPECT_EQ(columnsOf(planner.plan(moved, 0.f), 0), (Spans{{0, 25}, {44, 100}}));
 
     // From 40.6 the bar misses pixel 40's centre: that pixel shows the layer
     // behind, however close the edge.
     moved[1] = layers.at(0.6f)[1];
-    EXPECT_EQ(columnsOf(renderer.plan(moved, 0.f), 0).front(), std::make_pair(0, 41));
+    EXPECT_EQ(columnsOf(planner.plan(moved, 0.f), 0).front(), std::make_pair(0, 41));
 }
 
-TEST(ForestRenderer, GapsAreCutOutOnlyWhereThatIsWorthAClip)
+TEST(ClipPlanner, GapsAreCutOutOnlyWhereThatIsWorthAClip)
 {
     // Two small translucent blocks far apart in an otherwise empty layer.
     sf::Image blocks = filled(100, 20, sf::Color::Transparent);
@@ -119,7 +119,7 @@ TEST(ForestRenderer, GapsAreCutOutOnlyWhereThatIsWorthAClip)
     Layers layers({100, 20});
     layers.add(blocks);
 
-    ForestRenderer cheap({1.0, 4});
+    ClipPlanner cheap({1.0, 4});
     cheap.prepare(layers.images, layers.window);
     const auto& apart = cheap.plan(layers.at(0.f), 0.f);
     EXPECT_EQ(columnsOf(apart, 0), (Spans{{3, 12}, {78, 92}}));
@@ -131,7 +131,7 @@ TEST(ForestRenderer, GapsAreCutOutOnlyWhereThatIsWorthAClip)
         EXPECT_FALSE(clip.opaque);
     }
 
-    ForestRenderer dear({10000.0, 4});
+    ClipPlanner dear({10000.0, 4});
     dear.prepare(layers.images, layers.window);
     EXPECT_EQ(columnsOf(dear.plan(layers.at(0.f), 0.f), 0), (Spans{{3, 92}}));
 }
