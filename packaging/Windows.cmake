@@ -11,6 +11,8 @@ foreach(asset IN LISTS WOODRUN_IMAGES WOODRUN_SOUNDS)
 endforeach()
 install(FILES ${WOODRUN_GAME_DIR}/engo.ttf DESTINATION .)
 
+include(${PROJECT_SOURCE_DIR}/cmake/Controls.cmake)
+woodrun_controls(TEXT WOODRUN_CONTROLS)
 configure_file(windows/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
 
