@@ -7,8 +7,8 @@ for display in "" ":7319"; do
     (cd "$RUN" && if [ -z "$display" ]; then exec env -u DISPLAY ./woodrun; else
         DISPLAY=$display exec ./woodrun; fi) >"$RUN/stdout" 2>"$RUN/stderr" || status=$?
     [ "$status" = 1 ] || fail "exit status $status with DISPLAY='$display'"
-    [ "$(cat "$RUN/stderr")" = "Невозможно открыть окно без дисплея" ] ||
-        fail "standard error with DISPLAY='$display': $(cat "$RUN/stderr")"
+    [ "$(game_errors)" = "Невозможно открыть окно без дисплея" ] ||
+        fail "standard error with DISPLAY='$display': $(game_errors)"
     [ ! -s "$RUN/stdout" ] || fail "standard output with DISPLAY='$display'"
     [ ! -e "$RUN/settings.cfg" ] || fail "settings.cfg was created"
 done
