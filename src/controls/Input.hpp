@@ -52,7 +52,6 @@ public:
 
 protected:
     InputSource& getSource() { return *source; }
-    const InputSource& getSource() const { return *source; }
 
 private:
     std::unique_ptr<InputSource> source;

@@ -36,7 +36,6 @@ void ResolutionList::layout(unsigned centreX)
                          settingsLayout::entryTop +
                              settingsLayout::entryStep * static_cast<float>(i));
     }
-    hovered.reset();
     entryFocus = pointer.drop(entryFocus);
 }
 
@@ -58,7 +57,6 @@ void ResolutionList::open()
 {
     opened = true;
     pointer.drop(std::nullopt);
-    hovered.reset();
     entryFocus = chosenEntry();
 }
 
@@ -93,7 +91,6 @@ sf::Vector2u ResolutionList::pick(std::size_t index)
 void ResolutionList::follow(const sf::Vector2f& point)
 {
     entryFocus = pointer.follow(point, covers(point) ? entryAt(point) : std::nullopt, entryFocus);
-    hovered = pointer.getHovered();
 }
 
 std::optional<sf::Vector2u> ResolutionList::obey(MenuCommand command)
@@ -109,7 +106,7 @@ std::optional<sf::Vector2u> ResolutionList::obey(MenuCommand command)
 
 void ResolutionList::showFocus()
 {
-    const std::optional<std::size_t> lit = entryFocus ? entryFocus : hovered;
+    const std::optional<std::size_t> lit = entryFocus ? entryFocus : pointer.getHovered();
     for (std::size_t i = 0; i < entries.size(); ++i)
     {
         const bool green = opened && lit ? lit == i : entries[i].selected;

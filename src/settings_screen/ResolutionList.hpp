@@ -77,6 +77,5 @@ private:
     sf::RectangleShape box;
     bool opened = false;
     std::optional<std::size_t> entryFocus;
-    std::optional<std::size_t> hovered; ///< the entry under the pointer
     PointerFocus<std::size_t> pointer;
 };

@@ -88,7 +88,6 @@ void SettingsPanel::layout(unsigned width, unsigned height)
 
     // Everything moved under the pointer: nothing shows hover until the next
     // event, and only a focus the keys gave stays.
-    hovered.reset();
     focus = itemPointer.drop(focus);
     showFocus();
 }
@@ -109,7 +108,6 @@ bool SettingsPanel::handleEvent(const sf::Event& event, const sf::Vector2f& mous
     focus = itemPointer.follow(mousePosition, overList ? std::nullopt : hoverItemAt(mousePosition),
                                focus);
     list.follow(mousePosition);
-    hovered = itemPointer.getHovered();
 
     bool close = false;
     if (isLeftPress(event))
@@ -223,7 +221,7 @@ void SettingsPanel::choose(sf::Vector2u resolution)
 void SettingsPanel::showFocus()
 {
     const auto show = [this](MenuButton& button, std::size_t item, bool underMouse)
-    { button.setState(shownState(item, focus, hovered, leftDown && underMouse)); };
+    { button.setState(shownState(item, focus, itemPointer.getHovered(), leftDown && underMouse)); };
     show(fullscreenButton, FullscreenItem, fullscreenButton.contains(lastMouse));
     show(applyButton, ApplyItem, applyBox.getGlobalBounds().contains(lastMouse));
     show(backButton, BackItem, backButton.contains(lastMouse));

@@ -104,7 +104,6 @@ private:
     sf::Text resolutionLabel;
     ResolutionList list;
     std::optional<std::size_t> focus;
-    std::optional<std::size_t> hovered; ///< the item under the mouse that lights up
     PointerFocus<std::size_t> itemPointer;
     // The mouse as of the last event, for the pressed colour.
     sf::Vector2f lastMouse;
