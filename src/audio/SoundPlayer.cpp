@@ -1,5 +1,6 @@
 #include "audio/SoundPlayer.hpp"
 
+#include "audio/Decibels.hpp"
 #include "audio/SoundFiles.hpp"
 #include "platform/QuietSfmlErrors.hpp"
 
@@ -18,14 +19,6 @@ constexpr float fullLoudnessWithin = 300.f;
 constexpr float fadePerPixelDb = 0.12f;
 // Footsteps one after another are pitched a little differently, as real ones are.
 constexpr float stepPitches[] = {1.f, 0.94f, 1.04f, 0.97f};
-// The axe comes again every 0.8 s while the knight stands in reach: each swing
-// a little different, the first below the loudest effects, and the ones that
-// follow it under the footsteps.
-constexpr float axeLevel = 0.6f;
-constexpr float axeRepeatLevel = 0.3f;
-const sf::Time axeRepeatWithin = sf::seconds(2.f);
-constexpr float axePitchSpread = 0.1f; ///< swings from 0.95 to 1.05 of the recorded pitch
-constexpr float axeLevelSpreadDb = 1.5f;
 
 std::size_t indexOf(SoundEffect effect)
 {
@@ -35,11 +28,6 @@ std::size_t indexOf(SoundEffect effect)
 bool isStep(SoundEffect effect)
 {
     return effect == SoundEffect::HeroStep || effect == SoundEffect::SkeletonStep;
-}
-
-float fromDecibels(float db)
-{
-    return std::pow(10.f, db / 20.f);
 }
 } // namespace
 
@@ -101,22 +89,13 @@ sf::Sound* SoundPlayer::voiceFor(SoundEffect effect)
     voice->setPitch(isStep(effect) ? stepPitches[steps++ % std::size(stepPitches)] : 1.f);
     voice->setVolume(100.f);
     if (effect == SoundEffect::AxeSwing)
-        varySwing(*voice);
+    {
+        const AxeSwings::Swing swing = swings.next(clock.getElapsedTime());
+        voice->setPitch(swing.pitch);
+        voice->setVolume(100.f * swing.level);
+    }
     last = voice;
     return voice;
-}
-
-void SoundPlayer::varySwing(sf::Sound& voice)
-{
-    const bool repeat = swung && sinceSwing.getElapsedTime() < axeRepeatWithin;
-    swung = true;
-    sinceSwing.restart();
-    // Two draws of the seeded engine, each turned into a fraction of 0 to 1.
-    const auto fraction = [this] { return static_cast<float>(swings() % 1001) / 1000.f; };
-    voice.setPitch(1.f + axePitchSpread * (fraction() - 0.5f));
-    const float level =
-        (repeat ? axeRepeatLevel : axeLevel) * fromDecibels(-axeLevelSpreadDb * fraction());
-    voice.setVolume(100.f * level);
 }
 
 void SoundPlayer::play(SoundEffect effect)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/Audio.hpp"
+#include "audio/AxeSwings.hpp"
 
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
@@ -9,7 +10,6 @@
 
 #include <array>
 #include <ostream>
-#include <random>
 
 /// Where a sound from `source` is heard by a listener at `listener`, in the
 /// listener's own frame (x to the right, -z ahead): beside it by the horizontal
@@ -60,19 +60,14 @@ private:
     /// A free voice set to the effect, or none when the effect is not loaded.
     sf::Sound* voiceFor(SoundEffect effect);
 
-    /// Gives one swing of the axe its own pitch and level, quieter when it
-    /// comes again soon after the last.
-    void varySwing(sf::Sound& voice);
-
     std::ostream& errors;
     std::array<sf::SoundBuffer, effectCount> buffers;
     std::array<Loading, effectCount> loading{};
     std::array<sf::Sound, voiceCount> voices;
     std::size_t nextVoice = 0;
     const sf::Sound* last = nullptr;
-    unsigned steps = 0;                ///< footsteps played, to vary their pitch
-    std::minstd_rand swings{20261208}; ///< the same swings on every run
-    sf::Clock sinceSwing;
-    bool swung = false;
+    unsigned steps = 0; ///< footsteps played, to vary their pitch
+    AxeSwings swings;
+    sf::Clock clock; ///< runs from the start, to time the swings
     sf::Vector2f listener;
 };
