@@ -73,6 +73,13 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
         // destroyed), is a new press.
         {"another screen comes on top", left, Act::ChangeScreen, Kind::None, false, false, false},
         {"pressed again", left, Act::EventArrives, Kind::Fresh, true, true, true},
+        // Unless the window is made anew before the event comes: the key is
+        // held through the change, and what comes in the new window is its
+        // auto-repeat.
+        {"down unseen", enter, Act::HoldUnseen, Kind::None, false, false, true},
+        {"a screen appears", enter, Act::ChangeScreen, Kind::None, false, false, false},
+        {"the window is made anew", enter, Act::RemakeWindow, Kind::None, false, false, false},
+        {"the key repeats in it", enter, Act::EventArrives, Kind::Ignored, false, false, false},
     };
 
     ScriptedInput input;
