@@ -5,9 +5,9 @@
 # XDG_CONFIG_HOME is honoured, and a relative one ignored; a copy of the tree
 # plays from its own files; --help and --version answer, other options are
 # refused; without a config folder the game plays on its defaults and cannot
-# save; without HOME it takes the user database's home, and without any home
-# it ends with one line; without a display the launcher ends with the game's
-# message and status 1.
+# save; without HOME it takes the home the user database names, and without
+# any home it ends with one line; without a display the launcher ends with the
+# game's message and status 1.
 # Arguments: <game-dir> <woodrun-shot> <package>; the game directory only
 # gives the shared set-up its scratch directory, which holds the rest.
 source "$(dirname "$0")/../e2e/common.sh"
@@ -102,9 +102,22 @@ leave_through_exit 1280 720
 [ "$(game_errors)" = "Не удалось сохранить настройки" ] ||
     fail "standard error without a config folder: $(game_errors)"
 
-# Without HOME, the user database's home: for nobody, /nonexistent, which
-# cannot be made, so the game runs in a folder of its own on its defaults. A
-# user the database does not know has no home at all: one line, status 1.
+# Without HOME, the home the user database names: here a stand-in for the
+# database, first on PATH, names a home of the test's own, and the game keeps
+# its files there.
+mkdir -p "$RUN/users/bin" "$RUN/users/home"
+printf '#!/bin/sh\necho "player:x:%s:%s:Player:%s:/bin/sh"\n' "$(id -u)" "$(id -g)" \
+    "$RUN/users/home" >"$RUN/users/bin/getent"
+chmod +x "$RUN/users/bin/getent"
+launch_installed env -u HOME PATH="$RUN/users/bin:$PATH"
+wr_wait_window 800 600 || fail "no window without HOME"
+[ -L "$RUN/users/home/.cache/woodrun/settings.cfg" ] ||
+    fail "without HOME the game runs in $(readlink "/proc/$WR_PID/cwd")"
+leave_through_exit
+
+# For nobody, the database's home is /nonexistent, which cannot be made, so
+# the game runs in a folder of its own on its defaults. A user the database
+# does not know has no home at all: one line, status 1.
 if [ "$(id -u)" -eq 0 ]; then
     chmod 755 "$RUN"
     chmod a+w "$RUN/stdout" "$RUN/stderr"
