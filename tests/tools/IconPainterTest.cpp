@@ -1,10 +1,12 @@
 // Checks the desktop icons: the theme's layout, a round badge, the knight on it
-// at every size, crisp pixels where the sprite is enlarged, repeatable bytes.
+// at every size, crisp pixels where the sprite is enlarged, repeatable bytes,
+// and the Windows icon read back as Windows reads it.
 
 #include "IconPainter.hpp"
 
 #include "AssetGenerator.hpp"
 #include "HeroPainter.hpp"
+#include "WindowsIcon.hpp"
 
 #include <gtest/gtest.h>
 
@@ -112,5 +114,48 @@ TEST(Icons, TheKnightStandsOnARoundBadgeAtEverySize)
             }
         // The badge's and the moon's smoothed edges are the only blends.
         EXPECT_LT(foreign, static_cast<int>(size)) << size;
+    }
+}
+
+TEST(Icons, TheWindowsIconReadsBackAsItsPictures)
+{
+    const IconPainter painter;
+    WindowsIcon icon;
+    for (const unsigned size : {16u, 256u})
+        icon.add(painter.icon(size));
+    const std::vector<std::uint8_t> file = icon.bytes();
+    const auto read = [&file](std::size_t at, int bytes)
+    {
+        unsigned value = 0;
+        for (int i = bytes - 1; i >= 0; --i)
+            value = value << 8 | file.at(at + static_cast<std::size_t>(i));
+        return value;
+    };
+    ASSERT_EQ(read(2, 2), 1u) << "an icon";
+    ASSERT_EQ(read(4, 2), 2u);
+    for (const unsigned entry : {0u, 1u})
+    {
+        const unsigned size = entry == 0 ? 16 : 256;
+        const std::size_t at = 6 + 16 * entry;
+        EXPECT_EQ(read(at, 1), size % 256) << size;
+        EXPECT_EQ(read(at + 6, 2), 32u) << size;
+        const std::size_t bitmap = read(at + 12, 4);
+        // The bitmap's header: as high as the picture and its mask together.
+        EXPECT_EQ(read(bitmap, 4), 40u);
+        EXPECT_EQ(read(bitmap + 4, 4), size);
+        EXPECT_EQ(read(bitmap + 8, 4), 2 * size) << size;
+        EXPECT_EQ(read(bitmap + 14, 2), 32u);
+        EXPECT_EQ(read(at + 8, 4), 40 + size * size * 4 + (size + 31) / 32 * 4 * size) << size;
+        // Bottom row first, blue, green, red and alpha.
+        const sf::Image picture = painter.icon(size);
+        int wrong = 0;
+        for (unsigned y = 0; y < size; ++y)
+            for (unsigned x = 0; x < size; ++x)
+            {
+                const sf::Color c = picture.getPixel(x, y);
+                wrong += read(bitmap + 40 + ((size - 1 - y) * size + x) * 4, 4) !=
+                         (unsigned{c.a} << 24 | unsigned{c.r} << 16 | unsigned{c.g} << 8 | c.b);
+            }
+        EXPECT_EQ(wrong, 0) << size;
     }
 }
