@@ -1,10 +1,8 @@
 # A start on an X server that resets itself whenever its last client leaves
-# (Xvfb without -noreset, like a bare xinit session), with the game's Xlib
-# calls seen through tests/support/RefusingDisplay.cpp: the display refuses
-# the first three connections, as one that comes up a moment after the game,
-# and any connection made while the game holds none, as the reset would. The
-# game must wait for the display, keep a connection open from its first
-# check on, open its window and end with status 0 when the window is closed.
+# (Xvfb without -noreset, like a bare xinit session), its connections refused
+# by tests/support/RefusingDisplay.cpp as a display coming up late (the first
+# three) and a reset (any made while the game holds none) would refuse them:
+# the game waits for the display, opens its window and ends with status 0.
 # Arguments: <game-dir> <woodrun-shot> <the refusing display's library>.
 # Runs its own server: no xvfb-run.
 set -euo pipefail

@@ -1,11 +1,8 @@
-// Stands in front of Xlib in the game's process (LD_PRELOAD) as the least
-// helpful X server would, every time rather than by chance:
-// - one that comes up a moment after the game: the first WR_REFUSALS
-//   connections are refused;
-// - one that resets itself when its last client leaves, and refuses whoever
-//   comes meanwhile: once the process has held a connection, one opened
-//   while it holds none is refused. A game that closes its first connection
-//   before opening its next would meet the reset at the worst moment.
+// Put before Xlib in the game (LD_PRELOAD), it refuses connections as an X
+// server would at the worst moments, every time: the first WR_REFUSALS ones,
+// as a display coming up a moment after the game; and, once the game has held
+// a connection, one opened while it holds none, as a server resetting itself
+// when its last client has left.
 
 #include <X11/Xlib.h>
 #include <cstdlib>
@@ -16,21 +13,14 @@ namespace
 int refusalsLeft = std::getenv("WR_REFUSALS") ? std::atoi(std::getenv("WR_REFUSALS")) : 0;
 int open = 0;
 bool everOpen = false;
-
-template <typename Function> Function xlib(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
 } // namespace
 
 extern "C" Display* XOpenDisplay(const char* name)
 {
-    if (refusalsLeft > 0 || (everOpen && open == 0))
-    {
-        --refusalsLeft;
+    if (refusalsLeft-- > 0 || (everOpen && open == 0))
         return nullptr;
-    }
-    Display* const display = xlib<Display* (*)(const char*)>("XOpenDisplay")(name);
+    using Open = Display* (*)(const char*);
+    Display* const display = reinterpret_cast<Open>(dlsym(RTLD_NEXT, "XOpenDisplay"))(name);
     open += display != nullptr ? 1 : 0;
     everOpen = everOpen || display != nullptr;
     return display;
@@ -39,5 +29,6 @@ extern "C" Display* XOpenDisplay(const char* name)
 extern "C" int XCloseDisplay(Display* display)
 {
     --open;
-    return xlib<int (*)(Display*)>("XCloseDisplay")(display);
+    using Close = int (*)(Display*);
+    return reinterpret_cast<Close>(dlsym(RTLD_NEXT, "XCloseDisplay"))(display);
 }
