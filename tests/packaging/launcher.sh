@@ -5,9 +5,9 @@
 # XDG_CONFIG_HOME is honoured, and a relative one ignored; a copy of the tree
 # plays from its own files; --help and --version answer, other options are
 # refused; without a config folder the game plays on its defaults and cannot
-# save; without HOME it takes the home the user database names, and without
-# any home it ends with one line; without a display the launcher ends with the
-# game's message and status 1.
+# save; without HOME it takes the user database's home, and without any home
+# it ends with one line; without a display the launcher ends with the game's
+# message and status 1.
 # Arguments: <game-dir> <woodrun-shot> <package>; the game directory only
 # gives the shared set-up its scratch directory, which holds the rest.
 source "$(dirname "$0")/../e2e/common.sh"
@@ -102,9 +102,8 @@ leave_through_exit 1280 720
 [ "$(game_errors)" = "Не удалось сохранить настройки" ] ||
     fail "standard error without a config folder: $(game_errors)"
 
-# Without HOME, the home the user database names: here a stand-in for the
-# database, first on PATH, names a home of the test's own, and the game keeps
-# its files there.
+# Without HOME, the user database's home: a stand-in for the database, first
+# on PATH, names one of the test's own, and the game keeps its files there.
 mkdir -p "$RUN/users/bin" "$RUN/users/home"
 printf '#!/bin/sh\necho "player:x:%s:%s:Player:%s:/bin/sh"\n' "$(id -u)" "$(id -g)" \
     "$RUN/users/home" >"$RUN/users/bin/getent"
