@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 TEST(SoundLevels, FadeWithTheDistanceToEitherSide)
 {
@@ -29,13 +30,10 @@ TEST(SoundLevels, AnAxeSwingSoonAfterTheLastIsQuieterAndEachHasAPitchOfItsOwn)
         const float heard = swings.next(sf::seconds(now += gap)).level;
         EXPECT_TRUE(heard <= level && heard >= level * 0.84f) << heard << " after " << gap << " s";
     }
-    float lowest = 2, highest = 0;
-    for (int i = 0; i < 200; ++i)
-    {
-        const float pitch = swings.next(sf::seconds(now += 1)).pitch;
-        lowest = std::min(lowest, pitch);
-        highest = std::max(highest, pitch);
-    }
-    EXPECT_TRUE(lowest >= 0.95f && lowest < 0.96f) << lowest;
-    EXPECT_TRUE(highest <= 1.05f && highest > 1.04f) << highest;
+    std::vector<float> pitches(200);
+    for (float& pitch : pitches)
+        pitch = swings.next(sf::seconds(now += 1)).pitch;
+    const auto [lowest, highest] = std::minmax_element(pitches.begin(), pitches.end());
+    EXPECT_TRUE(*lowest >= 0.95f && *lowest < 0.96f) << *lowest;
+    EXPECT_TRUE(*highest <= 1.05f && *highest > 1.04f) << *highest;
 }
