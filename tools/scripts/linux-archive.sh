@@ -25,7 +25,7 @@ debian_enter "$tree"
 started=$SECONDS
 debian_install "$tree" g++ cmake make pkg-config git ca-certificates file dpkg-dev \
     fonts-dejavu-core libx11-dev libxrandr-dev libxcursor-dev libudev-dev libgl-dev \
-    libfreetype-dev libogg-dev libvorbis-dev libflac-dev libasound2-dev libpulse-dev
+    libfreetype-dev libogg-dev libvorbis-dev libflac-dev libasound2-dev libpulse-dev libxtst-dev
 say "the Debian 11 tree was readied in $((SECONDS - started)) s"
 
 openal=/opt/openal-soft
@@ -48,8 +48,8 @@ if [ ! -f "$tree$openal/.built" ]; then
             -DALSOFT_INSTALL_HRTF_DATA=OFF -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF \
             -DALSOFT_STATIC_LIBGCC=ON -DALSOFT_STATIC_STDCXX=ON -DALSOFT_BACKEND_JACK=OFF \
             -DALSOFT_BACKEND_PORTAUDIO=OFF -DALSOFT_BACKEND_SNDIO=OFF \
-            -DALSOFT_REQUIRE_PULSEAUDIO=ON -DALSOFT_REQUIRE_ALSA=ON >build.log
-        cmake --build build -j"$(nproc)" >>build.log
+            -DALSOFT_REQUIRE_PULSEAUDIO=ON -DALSOFT_REQUIRE_ALSA=ON >build.log 2>&1
+        cmake --build build -j"$(nproc)" >>build.log 2>&1
         cmake --install build >>build.log
         cp COPYING "$0/COPYING"
         touch "$0/.built"' "$openal"
