@@ -22,7 +22,7 @@
 #include "audio/DeviceAudio.hpp"
 #include "game/GameScreens.hpp"
 #include "kit/PictureDifference.hpp"
-#include "kit/ScriptedInput.hpp"
+#include "kit/ScriptedSource.hpp"
 #include "menu/MenuState.hpp"
 #include "resources/TextureCache.hpp"
 #include "world/GameState.hpp"
@@ -88,7 +88,7 @@ class Bench
 public:
     explicit Bench(int frames) : frames(frames)
     {
-        auto scripted = std::make_unique<ScriptedInput>();
+        auto scripted = std::make_unique<ScriptedSource>();
         input = scripted.get();
         // The game's own sound, so its cost shows in the figures.
         app = std::make_unique<Application>(registerGameScreens, std::move(scripted),
@@ -411,7 +411,7 @@ private:
     }
 
     int frames;
-    ScriptedInput* input = nullptr;
+    ScriptedSource* input = nullptr;
     std::unique_ptr<Application> app;
     double peakMb = 0.0;
     std::vector<double> playEntriesMs;
@@ -450,7 +450,7 @@ int showFirstFrame(const std::string& what, long long since)
     }
     else
     {
-        Application app(registerGameScreens, std::make_unique<ScriptedInput>(),
+        Application app(registerGameScreens, std::make_unique<ScriptedSource>(),
                         openAudioAfterFirstFrame(std::cerr));
         app.runFrame(step);
     }

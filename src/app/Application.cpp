@@ -20,12 +20,11 @@ constexpr unsigned frameRateLimit = 60;
 } // namespace
 
 Application::Application(const ScreenList& screens)
-    : Application(screens, std::make_unique<Input>(std::make_unique<RealInput>()),
-                  openAudioAfterFirstFrame(std::cerr))
+    : Application(screens, std::make_unique<RealInput>(), openAudioAfterFirstFrame(std::cerr))
 {
 }
 
-Application::Application(const ScreenList& screens, std::unique_ptr<Input> input,
+Application::Application(const ScreenList& screens, std::unique_ptr<InputSource> input,
                          std::unique_ptr<Audio> audio)
     : audio(audio ? std::move(audio) : std::make_unique<SilentAudio>()), input(std::move(input)),
       settings(loadSettings())
@@ -50,7 +49,7 @@ void Application::createWindow()
         window.create(sf::VideoMode(settings.width, settings.height, 32), fromUtf8(windowTitle),
                       sf::Style::Default);
     window.setFramerateLimit(frameRateLimit);
-    input->watchWindow(window);
+    input.watchWindow(window);
 }
 
 void Application::run()
@@ -100,7 +99,7 @@ void Application::noteNewScreen()
 {
     if (states.changeCount() == changesNoted)
         return;
-    input->newScreen();
+    input.newScreen();
     changesNoted = states.changeCount();
 }
 

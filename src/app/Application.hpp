@@ -30,7 +30,7 @@ public:
     /// Reads the given input and plays through the given audio instead (tests
     /// script the one and record the other; by default nothing is heard).
     /// Throws std::runtime_error when the UI font cannot be loaded.
-    Application(const ScreenList& screens, std::unique_ptr<Input> input,
+    Application(const ScreenList& screens, std::unique_ptr<InputSource> input,
                 std::unique_ptr<Audio> audio = nullptr);
 
     Application(const Application&) = delete;
@@ -50,7 +50,7 @@ public:
 
     const Settings& getSettings() const { return settings; }
     const sf::Font& getFont() const { return font; }
-    Input& getInput() { return *input; }
+    Input& getInput() { return input; }
     Audio& getAudio() { return *audio; }
     sf::RenderWindow& getWindow() { return window; }
     StateStack& getStates() { return states; }
@@ -68,8 +68,8 @@ private:
 
     // Declared first so they outlive every screen that uses them.
     std::unique_ptr<Audio> audio;
-    std::unique_ptr<Input> input;
-    ApplicationKeys keys{*input};
+    Input input;
+    ApplicationKeys keys{input};
     sf::RenderWindow window;
     StateStack states;
     sf::Font font;

@@ -10,7 +10,7 @@ bool isFullscreenKey(const sf::Event::KeyEvent& key)
 
 ApplicationKeys::ApplicationKeys(Input& input) : input(input)
 {
-    input.keepEvents([this](const sf::Event& event) { return keep(event); });
+    input.keepEvents([this](const InputEvent& event) { return keep(event); });
 }
 
 ApplicationKeys::~ApplicationKeys()
@@ -18,7 +18,7 @@ ApplicationKeys::~ApplicationKeys()
     input.keepEvents(nullptr);
 }
 
-bool ApplicationKeys::keep(const sf::Event& event)
+bool ApplicationKeys::keep(const InputEvent& event)
 {
     Presses& presses = input.getPresses();
     if (event.type == sf::Event::KeyPressed && event.key.code != sf::Keyboard::Unknown)
@@ -37,7 +37,7 @@ bool ApplicationKeys::keep(const sf::Event& event)
     if ((event.type == sf::Event::KeyPressed || event.type == sf::Event::KeyReleased) &&
         event.key.code == sf::Keyboard::M)
     {
-        if (presses.isFresh(event))
+        if (event.isFresh())
             muteToggle = !muteToggle;
         return true;
     }

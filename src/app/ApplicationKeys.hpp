@@ -26,7 +26,7 @@ public:
 
 private:
     /// Whether the event is one of the keys', which no screen gets.
-    bool keep(const sf::Event& event);
+    bool keep(const InputEvent& event);
 
     Input& input;
     bool fullscreenToggle = false;

@@ -11,8 +11,9 @@ void ControlState::noteEvent(const sf::Event& event)
 bool ControlState::isDown(Control control) const
 {
     if (control.isKey())
-        return isKeyPressed(control.key());
+        return focused && source.keyDown(control.key());
     if (control.isMouseButton())
-        return isButtonPressed(control.mouseButton());
-    return gamepad.isButtonHeld(control.padButtonNumber());
+        return focused && source.mouseButtonDown(control.mouseButton());
+    const std::optional<unsigned> pad = gamepad.activePad();
+    return pad && gamepad.isButtonDown(*pad, control.padButtonNumber());
 }

@@ -25,12 +25,8 @@ public:
 
     bool hasFocus() const { return focused; }
 
+    /// A key, a mouse button or a button of the pad in use.
     bool isDown(Control control) const;
-    bool isKeyPressed(sf::Keyboard::Key key) const { return focused && source.keyDown(key); }
-    bool isButtonPressed(sf::Mouse::Button button) const
-    {
-        return focused && source.mouseButtonDown(button);
-    }
 
     /// The mouse position in pixels, relative to the window's top-left corner.
     /// It counts without the focus too: an unfocused window still shows hover.

@@ -39,12 +39,6 @@ bool Gamepad::isHeld(PadDirection direction) const
     return false;
 }
 
-bool Gamepad::isButtonHeld(unsigned button) const
-{
-    const std::optional<unsigned> pad = activePad();
-    return pad && isButtonDown(*pad, button);
-}
-
 bool Gamepad::isButtonPress(const sf::Event& event, unsigned button) const
 {
     return event.type == sf::Event::JoystickButtonPressed &&

@@ -46,8 +46,6 @@ public:
     /// Whether the stick or the d-pad of the pad in use points this way now.
     bool isHeld(PadDirection direction) const;
 
-    bool isButtonHeld(unsigned button) const;
-
     /// Whether the event is a press of `button` on the pad in use.
     bool isButtonPress(const sf::Event& event, unsigned button) const;
 

@@ -12,7 +12,7 @@ bool isGamepadInput(const sf::Event& event)
 
 Input::Input(std::unique_ptr<InputSource> source) : source(std::move(source)) {}
 
-bool Input::pollEvent(sf::Window& window, sf::Event& event)
+bool Input::pollEvent(sf::Window& window, InputEvent& event)
 {
     if (!reading)
     {
@@ -25,7 +25,7 @@ bool Input::pollEvent(sf::Window& window, sf::Event& event)
         state.noteEvent(event);
         if (!state.hasFocus() && isGamepadInput(event))
             continue;
-        presses.feed(event);
+        event.press = presses.feed(event);
         if (keeper && keeper(event))
             continue;
         return true;

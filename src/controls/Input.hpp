@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/ControlState.hpp"
+#include "controls/InputEvent.hpp"
 #include "controls/InputSource.hpp"
 #include "controls/Presses.hpp"
 
@@ -8,24 +9,26 @@
 #include <memory>
 
 /// Everything the game reads from the player, as the screens read it: the
-/// window's events, each told a fresh press or not (getPresses), and what is
-/// held, counting only while the window has the focus. Pad events go too
-/// while it is without the focus: SFML sends them to every window.
+/// window's events, each told what it is as a press, and what is held,
+/// counting only while the window has the focus. Pad events go too while it
+/// is without the focus: SFML sends them to every window. Whether a key or a
+/// button is down, a screen asks getPresses(): held() for a hold that counts
+/// on this screen, isDown() for the control as it is.
 class Input
 {
 public:
     /// Decides, for an event just read, whether it is kept from the screens
     /// (the application's own keys).
-    using EventKeeper = std::function<bool(const sf::Event& event)>;
+    using EventKeeper = std::function<bool(const InputEvent& event)>;
 
+    /// Reads the player through `source`: SFML's (RealInput), or a script.
     explicit Input(std::unique_ptr<InputSource> source);
-    virtual ~Input() = default;
 
     Input(const Input&) = delete;
     Input& operator=(const Input&) = delete;
 
     /// Takes the next pending event for a screen; false when none is left.
-    bool pollEvent(sf::Window& window, sf::Event& event);
+    bool pollEvent(sf::Window& window, InputEvent& event);
 
     /// From now on, events that `keeper` keeps never reach a screen.
     void keepEvents(EventKeeper keeper) { this->keeper = std::move(keeper); }
@@ -38,8 +41,6 @@ public:
     void newScreen();
 
     bool hasFocus() const { return state.hasFocus(); }
-    bool isKeyPressed(sf::Keyboard::Key key) const { return state.isKeyPressed(key); }
-    bool isButtonPressed(sf::Mouse::Button button) const { return state.isButtonPressed(button); }
     sf::Vector2i getMousePosition(const sf::Window& window) const
     {
         return state.getMousePosition(window);
@@ -49,9 +50,6 @@ public:
     /// Fresh presses and held ones, of every key and button.
     Presses& getPresses() { return presses; }
     const Presses& getPresses() const { return presses; }
-
-protected:
-    InputSource& getSource() { return *source; }
 
 private:
     std::unique_ptr<InputSource> source;

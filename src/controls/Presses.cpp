@@ -31,11 +31,6 @@ Presses::Record& Presses::record(Control control) const
     return found;
 }
 
-bool Presses::isDown(std::size_t slot) const
-{
-    return state.isDown(Control::fromIndex(slot));
-}
-
 void Presses::letGo(Record& held)
 {
     held.released = held.released || held.hold != Hold::Up;
@@ -53,22 +48,20 @@ void Presses::beginEvents()
         Record& held = records[slot];
         held.pressed = false;
         held.released = false;
-        held.upAtStart = held.hold != Hold::Up && !isDown(slot);
+        held.upAtStart = held.hold != Hold::Up && !isDown(Control::fromIndex(slot));
     }
 }
 
 Presses::Kind Presses::feed(const sf::Event& event)
 {
-    lastType = event.type;
-    lastKind = Kind::None;
     const std::optional<Control> control = Control::of(event, state.getGamepad().activePad());
     if (!control)
-        return lastKind;
+        return Kind::None;
     Record& held = record(*control);
     if (!isPress(event.type))
     {
         letGo(held);
-        return lastKind;
+        return Kind::None;
     }
 
     // After a press whose event has come, a press whose release went missing
@@ -77,31 +70,14 @@ Presses::Kind Presses::feed(const sf::Event& event)
         letGo(held);
     held.upAtStart = false;
     held.eventSeen = true;
-    switch (held.hold)
-    {
-    case Hold::Up:
-        held.hold = Hold::Down;
-        held.pressed = true;
-        lastKind = Kind::Fresh;
-        break;
-    case Hold::Down:
-        lastKind = held.used ? Kind::Ignored : Kind::Repeat;
-        break;
-    case Hold::HeldOver:
-        if (held.freshWhenItComes)
-        {
-            held.hold = Hold::Down;
-            held.freshWhenItComes = false;
-            held.pressed = true;
-            lastKind = Kind::Fresh;
-        }
-        else
-        {
-            lastKind = Kind::Ignored;
-        }
-        break;
-    }
-    return lastKind;
+    if (held.hold == Hold::Down)
+        return held.used ? Kind::Ignored : Kind::Repeat;
+    if (held.hold == Hold::HeldOver && !held.freshWhenItComes)
+        return Kind::Ignored;
+    held.hold = Hold::Down;
+    held.freshWhenItComes = false;
+    held.pressed = true;
+    return Kind::Fresh;
 }
 
 void Presses::endEvents()
@@ -126,7 +102,7 @@ void Presses::holdOver()
         held.released = false;
         held.upAtStart = false;
         const bool usedBeforeItsEvent = held.hold == Hold::Down && !held.eventSeen;
-        if (isDown(slot) || usedBeforeItsEvent)
+        if (isDown(Control::fromIndex(slot)) || usedBeforeItsEvent)
         {
             // Nobody saw it go down: its press event may yet come, and then it
             // is the new screen's. A press used before its event came is the
@@ -157,16 +133,6 @@ bool Presses::pressed(Control control) const
 bool Presses::released(Control control) const
 {
     return record(control).released;
-}
-
-bool Presses::isFresh(const sf::Event& event) const
-{
-    return event.type == lastType && lastKind == Kind::Fresh;
-}
-
-bool Presses::counts(const sf::Event& event) const
-{
-    return event.type == lastType && (lastKind == Kind::Fresh || lastKind == Kind::Repeat);
 }
 
 void Presses::use(Control control)

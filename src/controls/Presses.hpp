@@ -2,6 +2,7 @@
 
 #include "controls/Control.hpp"
 #include "controls/ControlState.hpp"
+#include "controls/InputEvent.hpp"
 
 #include <array>
 #include <cstdint>
@@ -22,15 +23,7 @@
 class Presses
 {
 public:
-    /// What a press event is.
-    enum class Kind
-    {
-        None,   ///< not a press: another event, or a release
-        Fresh,  ///< a new press
-        Repeat, ///< the auto-repeat of a key held since a fresh press
-        Ignored ///< a press of a hold that does not count here: held over
-                ///< from another screen, or already used by someone
-    };
+    using Kind = PressKind;
 
     /// Reads whether each control is down through `state`, which must outlive it.
     explicit Presses(const ControlState& state);
@@ -55,15 +48,12 @@ public:
 
     /// Down now, and counting: not held over from another screen, not used.
     bool held(Control control) const;
+    /// Down now, whoever it counts for, as long as the window has the focus.
+    bool isDown(Control control) const { return state.isDown(control); }
     /// Went down this frame.
     bool pressed(Control control) const;
     /// Came up this frame.
     bool released(Control control) const;
-
-    /// Whether `event`, the one read last, is a fresh press, or a fresh press
-    /// or its repeat.
-    bool isFresh(const sf::Event& event) const;
-    bool counts(const sf::Event& event) const;
 
     /// Someone acts on this press: what is held now counts as down, and no
     /// press event of this hold (its own, still to come, or a repeat) is
@@ -93,13 +83,10 @@ private:
 
     /// The control's record; from now on it is watched.
     Record& record(Control control) const;
-    bool isDown(std::size_t slot) const;
     void letGo(Record& held);
 
     const ControlState& state;
     // Asking about a control marks it watched, and nothing else.
     mutable std::array<Record, Control::count> records{};
     mutable std::vector<std::size_t> watching;
-    Kind lastKind = Kind::None;
-    sf::Event::EventType lastType = sf::Event::Count;
 };

@@ -14,12 +14,6 @@ constexpr unsigned itemSize = 40;
 constexpr float titleTop = 50.f;
 constexpr std::size_t itemCount = std::size(menuItemOffsets);
 
-MenuButton makeItem(const char* label, const sf::Font& font)
-{
-    return MenuButton(label, font, itemSize, {}, sf::Color::White, sf::Color::Green,
-                      sf::Color::Yellow);
-}
-
 /// A point offset from the window centre; the offsets may take it past the edges.
 sf::Vector2f fromCentre(unsigned centreX, unsigned centreY, long dx, long dy)
 {
@@ -43,8 +37,10 @@ sf::Vector2u createdSize(const sf::RenderWindow& window)
 
 MenuState::MenuState(const sf::Font& font, sf::Vector2u windowSize, Application& app)
     : input(app.getInput()), audio(app.getAudio()), controls(input),
-      title(fromUtf8("Игровое меню"), font, titleSize), playButton(makeItem("Играть", font)),
-      settingsButton(makeItem("Настройки", font)), exitButton(makeItem("Выход", font)),
+      title(fromUtf8("Игровое меню"), font, titleSize),
+      playButton(MenuButton::item("Играть", font, itemSize)),
+      settingsButton(MenuButton::item("Настройки", font, itemSize)),
+      exitButton(MenuButton::item("Выход", font, itemSize)),
       backdrop(static_cast<float>(windowSize.x)), windowSize(windowSize)
 {
     title.setFillColor(sf::Color::Cyan);
@@ -85,13 +81,13 @@ void MenuState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
     catchUpWithWindow(window);
 
     bool pressed = false;
-    sf::Event event;
+    InputEvent event;
     while (input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
             window.close();
         else if (isLeftButton(event, sf::Event::MouseButtonPressed))
-            pressed = pressed || input.getPresses().isFresh(event);
+            pressed = pressed || event.isFresh();
         else if (obey(controls.fromEvent(event), window, states))
             return; // events still queued are for the screen on top now
     }
@@ -188,7 +184,7 @@ void MenuState::update(float dt, sf::RenderWindow& window)
     // The pointer counts once it has moved since the menu appeared.
     const sf::Vector2f mouse = mousePosition(window);
     setFocus(pointer.follow(mouse, itemAt(mouse), focus));
-    const bool leftDown = input.isButtonPressed(sf::Mouse::Left);
+    const bool leftDown = input.getPresses().isDown(sf::Mouse::Left);
     for (std::size_t index = 0; index < itemCount; ++index)
         item(index).setState(shownState(index, focus, pointer.getHovered(),
                                         leftDown && item(index).contains(mouse)));

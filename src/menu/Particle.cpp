@@ -48,7 +48,8 @@ void dress(sf::Shape& shape, const Particle& particle, sf::Vector2f origin, floa
 
 Particle::Particle(float windowWidth) : rng(std::random_device{}())
 {
-    // The order of the draws is part of the sequence: keep it.
+    // Each shape draws from an engine of its own, seeded from the random
+    // device: no two runs fall alike, and nothing replays a run.
     position.x = uniform(0.f, windowWidth);
     position.y = uniform(-100.f, -10.f);
     speed = drawSpeed();

@@ -27,8 +27,7 @@ bool isLeftPress(const sf::Event& event)
 SettingsPanel::SettingsPanel(const sf::Font& font, sf::Vector2u windowSize, const Settings& applied)
     : font(&font), backButton(makeButton("Назад (Esc)", {})),
       fullscreenButton(makeButton("Полноэкранный", {})), applyButton(makeButton("Применить", {})),
-      currentResolution(applied.width, applied.height), selectedResolution(currentResolution),
-      fullscreen(applied.fullscreen), list(font)
+      selectedResolution(applied.width, applied.height), fullscreen(applied.fullscreen), list(font)
 {
     title = sf::Text(fromUtf8("Настройки графики"), font, titleSize);
 
@@ -54,8 +53,7 @@ SettingsPanel::SettingsPanel(const sf::Font& font, sf::Vector2u windowSize, cons
 
 MenuButton SettingsPanel::makeButton(const char* label, const sf::Vector2f& position) const
 {
-    return MenuButton(label, *font, buttonSize, position, sf::Color::White, sf::Color::Green,
-                      sf::Color::Yellow);
+    return MenuButton::item(label, *font, buttonSize, position);
 }
 
 const char* SettingsPanel::fullscreenLabel() const

@@ -95,8 +95,7 @@ private:
     MenuButton backButton;
     MenuButton fullscreenButton;
     sf::RectangleShape applyBox;
-    MenuButton applyButton;         ///< "Применить", centred on the box
-    sf::Vector2u currentResolution; ///< the resolution applied when the panel was built
+    MenuButton applyButton; ///< "Применить", centred on the box
     sf::Vector2u selectedResolution;
     bool fullscreen;
     sf::RectangleShape dropdownBox;

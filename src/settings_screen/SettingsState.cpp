@@ -17,7 +17,7 @@ void SettingsState::focusFirstItem()
 
 void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
-    sf::Event event;
+    InputEvent event;
     bool leave = false;
     while (!leave && input.pollEvent(window, event))
     {
@@ -26,11 +26,11 @@ void SettingsState::handleInput(sf::RenderWindow& window, StateStack& states, Ap
         // The menu may open this screen on the held button before the press's
         // own event has come in. That press is the menu's, not a click here:
         // at 800x600 it lies on "Применить", which would close the screen again.
-        if (event.type == sf::Event::MouseButtonPressed && !input.getPresses().isFresh(event))
+        if (event.type == sf::Event::MouseButtonPressed && !event.isFresh())
             continue;
         const sf::Vector2f mouse = window.mapPixelToCoords(input.getMousePosition(window));
         const Glance before = glance();
-        leave = panel.handleEvent(event, mouse, input.isButtonPressed(sf::Mouse::Left)) ||
+        leave = panel.handleEvent(event, mouse, input.getPresses().isDown(sf::Mouse::Left)) ||
                 panel.handleCommand(controls.fromEvent(event));
         hear(before, leave);
     }

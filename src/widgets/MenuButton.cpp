@@ -15,6 +15,13 @@ MenuButton::MenuButton(const std::string& label, const sf::Font& font, unsigned 
     bounds = text.getGlobalBounds();
 }
 
+MenuButton MenuButton::item(const std::string& label, const sf::Font& font, unsigned characterSize,
+                            const sf::Vector2f& position)
+{
+    return MenuButton(label, font, characterSize, position, sf::Color::White, sf::Color::Green,
+                      sf::Color::Yellow);
+}
+
 void MenuButton::setState(ButtonState newState)
 {
     state = newState;

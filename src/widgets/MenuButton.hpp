@@ -35,6 +35,10 @@ public:
                const sf::Vector2f& position, const sf::Color& normalColor,
                const sf::Color& hoverColor, const sf::Color& pressedColor);
 
+    /// An item of a menu screen: white, green when lit, yellow while pressed.
+    static MenuButton item(const std::string& label, const sf::Font& font, unsigned characterSize,
+                           const sf::Vector2f& position = {});
+
     /// Shows the button as is, under the mouse or the focus, or pressed.
     void setState(ButtonState newState);
 

@@ -31,14 +31,13 @@ std::optional<std::size_t> stepFocus(std::optional<std::size_t> focus, MenuComma
     return focus;
 }
 
-MenuCommand MenuControls::fromEvent(const sf::Event& event) const
+MenuCommand MenuControls::fromEvent(const InputEvent& event) const
 {
-    const Presses& presses = input.getPresses();
     const Gamepad& pad = input.getGamepad();
     // Held since the screen appeared, a key's auto-repeat does nothing.
     if (event.type == sf::Event::KeyPressed)
-        return presses.counts(event) ? commandOf(event.key.code) : MenuCommand::None;
-    if (!presses.isFresh(event))
+        return event.counts() ? commandOf(event.key.code) : MenuCommand::None;
+    if (!event.isFresh())
         return MenuCommand::None;
     if (pad.isButtonPress(event, Gamepad::buttonA))
         return MenuCommand::Choose;

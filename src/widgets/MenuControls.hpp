@@ -31,8 +31,8 @@ class MenuControls
 public:
     explicit MenuControls(const Input& input) : input(input) {}
 
-    /// The command of one window event, the one read last, if any.
-    MenuCommand fromEvent(const sf::Event& event) const;
+    /// The command of one window event, if any.
+    MenuCommand fromEvent(const InputEvent& event) const;
 
     /// Once a frame, after the events: a step when the stick or the d-pad has
     /// just been pushed up or down.

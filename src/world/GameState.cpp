@@ -21,7 +21,7 @@ GameState::GameState(const sf::Font& font, sf::Vector2u windowSize, Input& input
 void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Application& /*app*/)
 {
     bool focusLost = false;
-    sf::Event event;
+    InputEvent event;
     while (input.pollEvent(window, event))
     {
         if (event.type == sf::Event::Closed)
@@ -37,8 +37,7 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
             paused = !paused;
         }
         else if ((event.type == sf::Event::KeyPressed && event.key.code == sf::Keyboard::Escape) ||
-                 (input.getGamepad().isButtonPress(event, Gamepad::buttonStart) &&
-                  input.getPresses().isFresh(event)))
+                 (input.getGamepad().isButtonPress(event, Gamepad::buttonStart) && event.isFresh()))
         {
             // This screen is destroyed inside replace: touch nothing after it.
             // Events still queued are the new menu's.
@@ -53,11 +52,11 @@ void GameState::handleInput(sf::RenderWindow& window, StateStack& states, Applic
         paused = true;
 }
 
-bool GameState::isPauseToggle(const sf::Event& event) const
+bool GameState::isPauseToggle(const InputEvent& event) const
 {
     const bool pauseButton = (event.type == sf::Event::KeyPressed && event.key.code == pauseKey) ||
                              input.getGamepad().isButtonPress(event, Gamepad::buttonBack);
-    return pauseButton && input.getPresses().isFresh(event);
+    return pauseButton && event.isFresh();
 }
 
 void GameState::update(float dt, sf::RenderWindow& /*window*/)

@@ -34,7 +34,7 @@ public:
 private:
     /// Whether the event asks to pause or to resume: a fresh press of P (not
     /// its auto-repeat) or of the gamepad's Back.
-    bool isPauseToggle(const sf::Event& event) const;
+    bool isPauseToggle(const InputEvent& event) const;
 
     HeapRetention heapRetention; // first in, last out: freed memory is kept while play lasts
     Input& input;

@@ -66,17 +66,21 @@ void World::loadLevel(sf::Vector2u windowSize)
                       tileRects))
         std::cerr << "Не удалось загрузить тайлмап!" << std::endl;
 
+    placeLevel(windowSize);
+}
+
+void World::placeLevel(sf::Vector2u size)
+{
     // Drawn at twice its size, the level's bottom row lies along the window's bottom edge.
     const float levelHeight = static_cast<float>(levelRows * levelTileSize) * levelScale;
-    tileMap.setPosition(0.f, static_cast<float>(windowSize.y) - levelHeight);
+    tileMap.setPosition(0.f, static_cast<float>(size.y) - levelHeight);
 }
 
 void World::resize(sf::Vector2u newSize)
 {
     const float shift = groundY(newSize) - groundY(windowSize);
     windowSize = newSize;
-    const float levelHeight = static_cast<float>(levelRows * levelTileSize) * levelScale;
-    tileMap.setPosition(0.f, static_cast<float>(newSize.y) - levelHeight);
+    placeLevel(newSize);
     // The camera keeps following the hero sideways; it looks at the new
     // window's height from the top, one world pixel to one window pixel.
     camera.setSize(static_cast<float>(newSize.x), static_cast<float>(newSize.y));

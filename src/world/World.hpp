@@ -70,6 +70,8 @@ public:
 
 private:
     void drawCharacters(sf::RenderTarget& target) const;
+    /// Puts the level's bottom row along the bottom of a window of `size`.
+    void placeLevel(sf::Vector2u size);
 
     sf::Vector2u windowSize;
     const Input& input;

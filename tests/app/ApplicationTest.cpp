@@ -1,7 +1,7 @@
 #include "app/Application.hpp"
 
 #include "game/GameScreens.hpp"
-#include "kit/ScriptedInput.hpp"
+#include "kit/ScriptedSource.hpp"
 #include "menu/MenuState.hpp"
 #include "support/RecordingState.hpp"
 #include "support/ScratchDirectory.hpp"
@@ -42,7 +42,7 @@ TEST(Application, OpensAtTheSizeTheSettingsFileGivesOrAt800x600)
         ScratchDirectory dir;
         if (*c.file != '\0')
             dir.write("settings.cfg", c.file);
-        Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+        Application app(registerGameScreens, std::make_unique<ScriptedSource>());
         EXPECT_EQ(app.getWindow().getSize(), c.size) << c.file;
         EXPECT_EQ(bottomMenu(app).getWindowSize(), c.size) << c.file;
         EXPECT_EQ(std::filesystem::exists("settings.cfg"), *c.file != '\0') << "never created";
@@ -56,7 +56,7 @@ TEST(Application, MissingFontIsReportedAndThrown)
     testing::internal::CaptureStderr();
     try
     {
-        Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+        Application app(registerGameScreens, std::make_unique<ScriptedSource>());
         FAIL() << "the application started without its font";
     }
     catch (const std::runtime_error& error)
@@ -71,7 +71,7 @@ TEST(Application, ScreenThatReplacesItselfIsGoneAndItsSuccessorRunsTheSameFrame)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedSource>());
     app.getStates().push(std::make_unique<RecordingState>(
         "game", log,
         [&log](sf::RenderWindow&, StateStack& states, Application&)
@@ -95,7 +95,7 @@ TEST(Application, ApplyingSettingsSavesRecreatesAndTellsOnlyTheTopScreen)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedSource>());
     app.getStates().push(std::make_unique<RecordingState>("settings", log));
 
     app.applySettings({1280, 720, false});
@@ -125,7 +125,7 @@ TEST(Application, RunEndsWhenAScreenClosesTheWindowAfterFinishingThatFrame)
 {
     ScratchDirectory dir;
     Log log; // outlives the application, whose screens write into it
-    Application app(registerGameScreens, std::make_unique<ScriptedInput>());
+    Application app(registerGameScreens, std::make_unique<ScriptedSource>());
     app.getStates().push(std::make_unique<RecordingState>(
         "closer", log,
         [](sf::RenderWindow& window, StateStack&, Application&) { window.close(); }));

@@ -15,7 +15,7 @@ class DeferredAudioTest : public RunningGame
 protected:
     DeferredAudioTest()
     {
-        auto scripted = std::make_unique<ScriptedInput>();
+        auto scripted = std::make_unique<ScriptedSource>();
         input = scripted.get();
         auto opener = [this]
         {

@@ -42,8 +42,8 @@ protected:
     {
         sf::Event event{};
         event.type = sf::Event::MouseMoved;
-        event.mouseMove.x = input->getMousePosition(app->getWindow()).x;
-        event.mouseMove.y = input->getMousePosition(app->getWindow()).y;
+        event.mouseMove.x = input->mousePosition(app->getWindow()).x;
+        event.mouseMove.y = input->mousePosition(app->getWindow()).y;
         input->queueEvent(event);
     }
 

@@ -16,7 +16,7 @@ constexpr float floorY = 750.f;
 class PlayerTest : public testing::Test
 {
 protected:
-    PlayerTest() : player(keys)
+    PlayerTest() : player(keys.input)
     {
         player.setScale(2, 2);
         player.setPosition({100, floorY});
@@ -34,7 +34,7 @@ protected:
     /// which the hero landed and how high the feet rose.
     std::pair<int, float> jump(float dt)
     {
-        keys.setKey(sf::Keyboard::Space, true);
+        keys.script.setKey(sf::Keyboard::Space, true);
         float highest = floorY;
         for (int update = 1; update < 1000; ++update)
         {
@@ -92,7 +92,7 @@ TEST_F(PlayerTest, SpawnScaleGivesWayToTheFacingInTheFirstFrame)
     frame(1.f / 60.f);
     EXPECT_EQ(player.getSprite().getScale(), sf::Vector2f(5, 5));
 
-    keys.setKey(sf::Keyboard::Left, true);
+    keys.script.setKey(sf::Keyboard::Left, true);
     frame(0.1f);
     EXPECT_EQ(player.getSprite().getScale(), sf::Vector2f(-5, 5));
     EXPECT_FLOAT_EQ(player.getPosition().x, 70.f);
@@ -106,9 +106,9 @@ TEST_F(PlayerTest, SpawnScaleGivesWayToTheFacingInTheFirstFrame)
 
 TEST_F(PlayerTest, BothDirectionsHeldCancelAndFaceRight)
 {
-    keys.setKey(sf::Keyboard::A, true);
+    keys.script.setKey(sf::Keyboard::A, true);
     frame(0.1f);
-    keys.setKey(sf::Keyboard::D, true);
+    keys.script.setKey(sf::Keyboard::D, true);
     frame(0.1f);
     EXPECT_FLOAT_EQ(player.getPosition().x, 70.f);
     EXPECT_TRUE(player.isFacingRight());
@@ -123,20 +123,20 @@ TEST_F(PlayerTest, HoldingSpaceDoesNotJumpAgainUntilReleased)
     EXPECT_FALSE(player.isAirborne());
     EXPECT_FLOAT_EQ(player.getPosition().y, floorY);
 
-    keys.setKey(sf::Keyboard::Space, false);
+    keys.script.setKey(sf::Keyboard::Space, false);
     frame(0.1f);
-    keys.setKey(sf::Keyboard::Space, true);
+    keys.script.setKey(sf::Keyboard::Space, true);
     frame(0.1f);
     EXPECT_TRUE(player.isAirborne());
 }
 
 TEST_F(PlayerTest, SpacePressedAgainMidJumpStartsANewJumpAtTheFirstInputAfterLanding)
 {
-    keys.setKey(sf::Keyboard::Space, true);
+    keys.script.setKey(sf::Keyboard::Space, true);
     frame(0.1f);
-    keys.setKey(sf::Keyboard::Space, false);
+    keys.script.setKey(sf::Keyboard::Space, false);
     frame(0.1f);
-    keys.setKey(sf::Keyboard::Space, true); // held from here until the landing
+    keys.script.setKey(sf::Keyboard::Space, true); // held from here until the landing
     int update = 2;
     while (player.isAirborne())
     {
@@ -158,8 +158,8 @@ TEST_F(PlayerTest, AnimationFollowsRunningJumpingAndLanding)
     EXPECT_EQ(player.getState(), PlayerState::Idle);
     EXPECT_EQ(player.getCurrentAnimation().frames.size(), 10u);
 
-    keys.setKey(sf::Keyboard::Space, true);
-    keys.setKey(sf::Keyboard::Right, true);
+    keys.script.setKey(sf::Keyboard::Space, true);
+    keys.script.setKey(sf::Keyboard::Right, true);
     frame(0.1f);
     EXPECT_EQ(player.getState(), PlayerState::Jump);
     EXPECT_EQ(player.getSprite().getTextureRect(), sf::IntRect(0, 0, 96, 40));
@@ -169,7 +169,7 @@ TEST_F(PlayerTest, AnimationFollowsRunningJumpingAndLanding)
     EXPECT_EQ(player.getState(), PlayerState::Run);
 
     // Idle starts from its first frame and steps once per update.
-    keys.setKey(sf::Keyboard::Right, false);
+    keys.script.setKey(sf::Keyboard::Right, false);
     for (int update = 0; update < 3; ++update)
         frame(0.1f);
     EXPECT_EQ(player.getState(), PlayerState::Idle);

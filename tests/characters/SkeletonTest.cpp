@@ -15,9 +15,9 @@ constexpr float groundY = 528.f;
 class SkeletonTest : public testing::Test
 {
 protected:
-    SkeletonTest() : world({800, 600}, keys)
+    SkeletonTest() : world({800, 600}, keys.input)
     {
-        auto hero = std::make_unique<Player>(keys);
+        auto hero = std::make_unique<Player>(keys.input);
         player = hero.get();
         world.addEntity(std::move(hero));
         skeleton = std::make_unique<Skeleton>(1000.f, groundY, world);
@@ -108,7 +108,7 @@ TEST(SkeletonAlone, IdlesWhenThereIsNoHeroToLookUp)
 {
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world({800, 600}, keys);
+    World world({800, 600}, keys.input);
     Skeleton lonely(1000.f, groundY, world);
     lonely.update(0.1f);
     EXPECT_EQ(lonely.getState(), SkeletonState::Idle);

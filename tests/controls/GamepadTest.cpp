@@ -20,33 +20,34 @@ sf::Event buttonPress(unsigned joystick, unsigned button)
 TEST(Gamepad, TheFirstConnectedPadIsUsedAsPadsComeAndGo)
 {
     ScriptedInput input;
-    const Gamepad& pad = input.getGamepad();
+    const Gamepad& pad = input.input.getGamepad();
+    const Control buttonA = Control::padButton(Gamepad::buttonA);
     EXPECT_FALSE(pad.activePad());
     EXPECT_FALSE(pad.isButtonPress(buttonPress(0, Gamepad::buttonA), Gamepad::buttonA));
 
-    input.connectJoystick(2, true);
-    input.connectJoystick(5, true);
-    input.setJoystickButton(5, Gamepad::buttonA, true);
+    input.script.connectJoystick(2, true);
+    input.script.connectJoystick(5, true);
+    input.script.setJoystickButton(5, Gamepad::buttonA, true);
     EXPECT_EQ(pad.activePad(), 2u);
-    EXPECT_FALSE(pad.isButtonHeld(Gamepad::buttonA));
+    EXPECT_FALSE(input.input.getPresses().isDown(buttonA));
     EXPECT_TRUE(pad.isButtonPress(buttonPress(2, Gamepad::buttonA), Gamepad::buttonA));
     EXPECT_FALSE(pad.isButtonPress(buttonPress(2, Gamepad::buttonB), Gamepad::buttonA));
     EXPECT_FALSE(pad.isButtonPress(buttonPress(5, Gamepad::buttonA), Gamepad::buttonA));
 
     // Pad 2 pulled out: pad 5 takes over; an earlier pad plugged in comes first.
-    input.connectJoystick(2, false);
+    input.script.connectJoystick(2, false);
     EXPECT_EQ(pad.activePad(), 5u);
-    EXPECT_TRUE(pad.isButtonHeld(Gamepad::buttonA));
-    input.connectJoystick(0, true);
+    EXPECT_TRUE(input.input.getPresses().isDown(buttonA));
+    input.script.connectJoystick(0, true);
     EXPECT_EQ(pad.activePad(), 0u);
-    EXPECT_FALSE(pad.isButtonHeld(Gamepad::buttonA));
+    EXPECT_FALSE(input.input.getPresses().isDown(buttonA));
 }
 
 TEST(Gamepad, StickAndDpadPointOnlyPastTheDeadZone)
 {
     ScriptedInput input;
-    const Gamepad& pad = input.getGamepad();
-    input.connectJoystick(0, true);
+    const Gamepad& pad = input.input.getGamepad();
+    input.script.connectJoystick(0, true);
     const auto held = [&pad]
     {
         std::string ways;
@@ -60,28 +61,28 @@ TEST(Gamepad, StickAndDpadPointOnlyPastTheDeadZone)
     };
     EXPECT_EQ(held(), "");
 
-    input.setJoystickAxis(0, sf::Joystick::X, 25);
-    input.setJoystickAxis(0, sf::Joystick::Y, -25);
+    input.script.setJoystickAxis(0, sf::Joystick::X, 25);
+    input.script.setJoystickAxis(0, sf::Joystick::Y, -25);
     EXPECT_EQ(held(), "");
-    input.setJoystickAxis(0, sf::Joystick::X, 25.5f);
+    input.script.setJoystickAxis(0, sf::Joystick::X, 25.5f);
     EXPECT_EQ(held(), "R");
-    input.setJoystickAxis(0, sf::Joystick::X, -100);
-    input.setJoystickAxis(0, sf::Joystick::Y, -26);
+    input.script.setJoystickAxis(0, sf::Joystick::X, -100);
+    input.script.setJoystickAxis(0, sf::Joystick::Y, -26);
     EXPECT_EQ(held(), "LU");
-    input.setJoystickAxis(0, sf::Joystick::Y, 90);
+    input.script.setJoystickAxis(0, sf::Joystick::Y, 90);
     EXPECT_EQ(held(), "LD");
 
     // The d-pad alone, on its own axes; other axes (the right stick) do nothing.
-    input.setJoystickAxis(0, sf::Joystick::X, 0);
-    input.setJoystickAxis(0, sf::Joystick::Y, 0);
-    input.setJoystickAxis(0, sf::Joystick::U, 100);
-    input.setJoystickAxis(0, sf::Joystick::R, 100);
+    input.script.setJoystickAxis(0, sf::Joystick::X, 0);
+    input.script.setJoystickAxis(0, sf::Joystick::Y, 0);
+    input.script.setJoystickAxis(0, sf::Joystick::U, 100);
+    input.script.setJoystickAxis(0, sf::Joystick::R, 100);
     EXPECT_EQ(held(), "");
-    input.setJoystickAxis(0, sf::Joystick::PovX, 100);
-    input.setJoystickAxis(0, sf::Joystick::PovY, -100);
+    input.script.setJoystickAxis(0, sf::Joystick::PovX, 100);
+    input.script.setJoystickAxis(0, sf::Joystick::PovY, -100);
     EXPECT_EQ(held(), "RU");
-    input.setJoystickAxis(0, sf::Joystick::PovX, -100);
-    input.setJoystickAxis(0, sf::Joystick::PovY, 100);
+    input.script.setJoystickAxis(0, sf::Joystick::PovX, -100);
+    input.script.setJoystickAxis(0, sf::Joystick::PovY, 100);
     EXPECT_EQ(held(), "LD");
 }
 

@@ -83,7 +83,7 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
     };
 
     ScriptedInput input;
-    Presses& presses = input.getPresses();
+    Presses& presses = input.input.getPresses();
     sf::Window window; // never opened: scripted input does not read it
     for (const Step& step : steps)
     {
@@ -93,8 +93,8 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
             act == Act::HoldUnseen)
         {
             const bool down = act == Act::Press || act == Act::HoldUnseen;
-            mouse ? input.setButton(sf::Mouse::Left, down)
-                  : input.setKey(sf::Keyboard::Enter, down);
+            mouse ? input.script.setButton(sf::Mouse::Left, down)
+                  : input.script.setKey(sf::Keyboard::Enter, down);
         }
         if (act == Act::Press || act == Act::Release || act == Act::Repeat ||
             act == Act::EventArrives)
@@ -111,23 +111,21 @@ TEST(Presses, TellAFreshPressFromOneHeldFromBeforeThroughScreensAndWindows)
                 event.type = press ? sf::Event::KeyPressed : sf::Event::KeyReleased;
                 event.key.code = sf::Keyboard::Enter;
             }
-            input.queueEvent(event);
+            input.script.queueEvent(event);
         }
         if (act == Act::RemakeWindow)
-            input.watchWindow(window);
+            input.input.watchWindow(window);
 
         // One frame: its events are read, and the screen acts.
         Kind kind = Kind::None;
-        sf::Event event;
-        while (input.pollEvent(window, event))
+        InputEvent event;
+        while (input.input.pollEvent(window, event))
             if (event.type == sf::Event::KeyPressed || event.type == sf::Event::MouseButtonPressed)
-                kind = presses.isFresh(event)  ? Kind::Fresh
-                       : presses.counts(event) ? Kind::Repeat
-                                               : Kind::Ignored;
+                kind = event.press;
         if (act == Act::Use)
             presses.use(step.control);
         if (act == Act::ChangeScreen)
-            input.newScreen();
+            input.input.newScreen();
 
         EXPECT_EQ(kind, step.kind) << step.what;
         EXPECT_EQ(presses.pressed(step.control), step.pressed) << step.what;

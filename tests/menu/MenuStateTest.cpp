@@ -246,8 +246,7 @@ TEST_F(MenuClickTest, AClickLandingBetweenTheMenusReadingsPicksTheItemClicked)
 {
     auto clicks = std::make_unique<ClickBetweenReadings>();
     ClickBetweenReadings& mouse = *clicks;
-    app = std::make_unique<Application>(registerGameScreens,
-                                        std::make_unique<Input>(std::move(clicks)));
+    app = std::make_unique<Application>(registerGameScreens, std::move(clicks));
     const auto& menu = top<MenuState>();
     // Left over "Играть" by the click that started play the last time.
     mouse.pointAt(middleOf(menu.getPlayButton()));

@@ -8,7 +8,7 @@
 /// level, characters and forest in a scratch directory, on keys the test holds.
 struct PlayableWorld
 {
-    explicit PlayableWorld(sf::Vector2u size) : world(size, keys)
+    explicit PlayableWorld(sf::Vector2u size) : world(size, keys.input)
     {
         world.build(size);
         world.loadBackground();

@@ -4,7 +4,7 @@
 
 void RunningGame::startGame()
 {
-    auto scripted = std::make_unique<ScriptedInput>();
+    auto scripted = std::make_unique<ScriptedSource>();
     input = scripted.get();
     auto recording = std::make_unique<RecordingAudio>();
     audio = recording.get();
@@ -39,7 +39,7 @@ void RunningGame::tap(const sf::FloatRect& area)
 
 void RunningGame::queueMouseButton(sf::Event::EventType type)
 {
-    const sf::Vector2i mouse = input->getMousePosition(app->getWindow());
+    const sf::Vector2i mouse = input->mousePosition(app->getWindow());
     sf::Event event{};
     event.type = type;
     event.mouseButton.button = sf::Mouse::Left;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Application.hpp"
-#include "kit/ScriptedInput.hpp"
+#include "kit/ScriptedSource.hpp"
 #include "support/RecordingAudio.hpp"
 #include "support/ScratchDirectory.hpp"
 
@@ -48,7 +48,7 @@ protected:
     void queueMouseButton(sf::Event::EventType type);
 
     ScratchDirectory dir;
-    ScriptedInput* input = nullptr;
+    ScriptedSource* input = nullptr;
     RecordingAudio* audio = nullptr;
     std::unique_ptr<Application> app;
 };

@@ -86,7 +86,7 @@ TEST_P(CharacterContrast, HeroAndSkeletonStandOutFromTheForest)
     ASSERT_TRUE(target.create(size.x, size.y));
 
     // Run a little way and look at the hero and the skeleton, several times.
-    playable.keys.setKey(sf::Keyboard::D, true);
+    playable.keys.script.setKey(sf::Keyboard::D, true);
     for (int look = 0; look < 4; ++look)
     {
         for (int frame = 0; frame < 25; ++frame)

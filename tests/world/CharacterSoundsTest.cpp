@@ -39,7 +39,7 @@ TEST_F(CharacterSoundsTest, TheKnightsFeetJumpAndLandingSoundOnTheirFrames)
     skeleton().setPosition({5000, skeleton().getPosition().y});
     EXPECT_TRUE(frame().empty()) << "standing still is silent";
 
-    play.keys.setKey(sf::Keyboard::D, true);
+    play.keys.script.setKey(sf::Keyboard::D, true);
     int steps = 0;
     for (int i = 0; i < 120; ++i)
     {
@@ -62,11 +62,11 @@ TEST_F(CharacterSoundsTest, TheKnightsFeetJumpAndLandingSoundOnTheirFrames)
     EXPECT_GE(steps, 4);
     EXPECT_LE(steps, 5);
 
-    play.keys.setKey(sf::Keyboard::Space, true);
+    play.keys.script.setKey(sf::Keyboard::Space, true);
     auto played = frame();
     ASSERT_EQ(played.size(), 1u);
     EXPECT_EQ(played[0].effect, SoundEffect::HeroJump);
-    play.keys.setKey(sf::Keyboard::Space, false);
+    play.keys.script.setKey(sf::Keyboard::Space, false);
 
     for (int frames = 0; hero().isAirborne() && frames < 100; ++frames)
     {

@@ -245,7 +245,7 @@ TEST(GameStateFailure, MissingForestImageThrowsItsPath)
     SilentAudio silence;
     try
     {
-        GameState game(sf::Font(), {800, 600}, input, silence);
+        GameState game(sf::Font(), {800, 600}, input.input, silence);
         FAIL() << "the play screen was built without its forest";
     }
     catch (const std::runtime_error& error)

@@ -33,7 +33,7 @@ TEST(Level, IsOneRowOfGroundTilesUnderSixRowsOfAir)
 {
     ScratchDirectory dir;
     ScriptedInput input;
-    World world({800, 600}, input);
+    World world({800, 600}, input.input);
     world.loadLevel({800, 600});
     const TileMap& map = world.getTileMap();
 
@@ -56,7 +56,7 @@ TEST(Level, MissingTilesetIsReportedAndLeavesAnEmptyMap)
 {
     ScratchDirectory dir({"Texture/TX Tileset Ground.png"});
     ScriptedInput input;
-    World world({1920, 1080}, input);
+    World world({1920, 1080}, input.input);
     testing::internal::CaptureStderr();
     world.loadLevel({1920, 1080});
     const std::string errors = testing::internal::GetCapturedStderr();

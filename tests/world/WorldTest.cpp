@@ -57,7 +57,7 @@ TEST_P(WorldPlacement, LevelAlongTheBottomAndCharactersOnItsGroundRow)
     const Placement p = GetParam();
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world(p.window, keys);
+    World world(p.window, keys.input);
     world.build(p.window);
 
     EXPECT_EQ(world.getTileMap().getPosition(), sf::Vector2f(0, p.mapY));
@@ -83,7 +83,7 @@ TEST(World, CameraEasesAfterTheHeroSideways)
 {
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world({800, 600}, keys);
+    World world({800, 600}, keys.input);
     world.build({800, 600});
     world.update(1.f / 60.f);
     EXPECT_NEAR(world.getCamera().getCenter().x, 30.f, 1e-4);
@@ -99,7 +99,7 @@ TEST(World, EveryCharacterUpdatesOnceBeforeTheHeroMeetsTheLevel)
 {
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world({800, 600}, keys);
+    World world({800, 600}, keys.input);
     world.build({800, 600});
     auto spy = std::make_unique<Spy>(world);
     Spy& watcher = *spy;
@@ -113,7 +113,7 @@ TEST(World, EveryCharacterUpdatesOnceBeforeTheHeroMeetsTheLevel)
 
     // Put a ground cell right under the hero's bounds' top: the collision pass
     // runs after the spy has looked, and only then lifts the hero.
-    World grounded({800, 600}, keys);
+    World grounded({800, 600}, keys.input);
     grounded.build({800, 600});
     auto second = std::make_unique<Spy>(grounded);
     Spy& late = *second;
@@ -132,7 +132,7 @@ TEST(World, WithoutAHeroFirstNothingMovesButTheCamera)
 {
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world({800, 600}, keys);
+    World world({800, 600}, keys.input);
     world.update(0.1f);
     EXPECT_FLOAT_EQ(world.getCamera().getCenter().x, 20.f); // eases toward (0 + 200)
 
@@ -159,7 +159,7 @@ TEST(World, BackgroundIsFourStretchedLayersHoweverOftenItIsLoaded)
 {
     ScratchDirectory dir;
     ScriptedInput keys;
-    World world({800, 600}, keys);
+    World world({800, 600}, keys.input);
     EXPECT_EQ(world.getBackgroundColor(), sf::Color::Black);
     world.loadBackground();
     world.loadBackground();
@@ -195,10 +195,10 @@ TEST_P(WorldPicture, FastDrawingShowsExactlyTheStraightforwardPicture)
     ASSERT_TRUE(plain.create(size.x, size.y));
 
     // Run right and jump, far past the end of the level, and look now and then.
-    keys.setKey(sf::Keyboard::D, true);
+    keys.script.setKey(sf::Keyboard::D, true);
     for (int frame = 0; frame < 240; ++frame)
     {
-        keys.setKey(sf::Keyboard::Space, frame % 50 < 5);
+        keys.script.setKey(sf::Keyboard::Space, frame % 50 < 5);
         world.update(1.f / 60.f);
         if (frame % 20 != 0)
             continue;
@@ -272,13 +272,13 @@ TEST_P(GroundRow, FillsTheBottomOfTheWindowWhereverTheCameraLooks)
     world.update(1.f / 60.f);
     EXPECT_EQ(offTheGroundNow(), 0) << "first frame";
 
-    playable.keys.setKey(sf::Keyboard::D, true);
+    playable.keys.script.setKey(sf::Keyboard::D, true);
     while (heroX() < 3100.f)
         world.update(1.f / 60.f);
     EXPECT_EQ(offTheGroundNow(), 0) << "past the right end";
 
-    playable.keys.setKey(sf::Keyboard::D, false);
-    playable.keys.setKey(sf::Keyboard::A, true);
+    playable.keys.script.setKey(sf::Keyboard::D, false);
+    playable.keys.script.setKey(sf::Keyboard::A, true);
     while (heroX() > 100.f)
         world.update(1.f / 60.f);
     EXPECT_EQ(offTheGroundNow(), 0) << "back at the start";
