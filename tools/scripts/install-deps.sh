@@ -4,6 +4,19 @@
 #   tools/scripts/install-deps.sh test   that, and what the tests need
 set -euo pipefail
 
+# Off Debian, nothing can be installed for the player: say what a build needs.
+if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+    cat >&2 <<'EOF'
+install-deps: this system has no apt-get, so ./play.sh and ./test.sh cannot install
+what building woodrun needs. A build needs a C++17 compiler, CMake 3.21 or newer,
+SFML 2.5 or 2.6 (or what building SFML 2.6.2 from its source needs: FreeType, Ogg,
+Vorbis, FLAC, OpenGL, Xrandr, Xcursor and udev), OpenAL and X11 (with XTest for the
+tests); see docs/building.md. The Linux archive, woodrun-<version>-linux-x86_64.tar.gz,
+plays on this system with nothing of that installed.
+EOF
+    exit 1
+fi
+
 # Packages a release may not have (Debian testing is at times without Wine):
 # where it has none, the tests that need them are reported skipped.
 optional=()
