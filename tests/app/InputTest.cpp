@@ -8,12 +8,12 @@
 namespace
 {
 /// The events a screen would get now.
-std::vector<sf::Event::EventType> drain(Input& input)
+std::vector<sf::Event::EventType> drain(ScriptedInput& scripted)
 {
     sf::Window window; // never opened: scripted input does not read it
     std::vector<sf::Event::EventType> types;
     InputEvent event;
-    while (input.pollEvent(window, event))
+    while (scripted.input.pollEvent(window, event))
         types.push_back(event.type);
     return types;
 }
@@ -38,7 +38,7 @@ TEST(Input, RealTimeStateCountsOnlyWhileTheWindowHasTheFocus)
     input.script.connectJoystick(0, true);
     input.script.setJoystickButton(0, 0, true);
     input.script.setJoystickAxis(0, sf::Joystick::X, 80);
-    drain(input.input);
+    drain(input);
     const auto expectHeld = [&input](bool held)
     {
         EXPECT_EQ(input.input.getPresses().isDown(sf::Keyboard::D), held);
@@ -55,7 +55,7 @@ TEST(Input, RealTimeStateCountsOnlyWhileTheWindowHasTheFocus)
     input.script.setJoystickButton(0, 1, true);
     input.script.setJoystickAxis(0, sf::Joystick::Y, 50);
     input.script.queueKeyPress(sf::Keyboard::A);
-    EXPECT_EQ(drain(input.input), (Types{sf::Event::LostFocus, sf::Event::KeyPressed}));
+    EXPECT_EQ(drain(input), (Types{sf::Event::LostFocus, sf::Event::KeyPressed}));
     EXPECT_FALSE(input.input.hasFocus());
     expectHeld(false);
     EXPECT_TRUE(input.input.getGamepad().isConnected(0));
@@ -63,8 +63,7 @@ TEST(Input, RealTimeStateCountsOnlyWhileTheWindowHasTheFocus)
 
     input.script.setFocus(true);
     input.script.setJoystickButton(0, 1, false);
-    EXPECT_EQ(drain(input.input),
-              (Types{sf::Event::GainedFocus, sf::Event::JoystickButtonReleased}));
+    EXPECT_EQ(drain(input), (Types{sf::Event::GainedFocus, sf::Event::JoystickButtonReleased}));
     expectHeld(true);
 }
 
@@ -76,7 +75,7 @@ TEST(Input, AWindowCreatedWithoutTheFocusReadsNothingUntilItGetsIt)
     input.input.watchWindow(sf::Window());
     EXPECT_FALSE(input.input.getPresses().isDown(sf::Keyboard::Space));
     input.script.setFocus(true);
-    drain(input.input);
+    drain(input);
     EXPECT_TRUE(input.input.getPresses().isDown(sf::Keyboard::Space));
 }
 
@@ -87,7 +86,7 @@ TEST(ApplicationKeys, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
     input.script.queueKeyPress(sf::Keyboard::F11);
     input.script.queueKeyPress(sf::Keyboard::A);
     input.script.queueEvent(keyPress(sf::Keyboard::Enter));
-    EXPECT_EQ(drain(input.input), (Types{sf::Event::KeyPressed, sf::Event::KeyPressed}));
+    EXPECT_EQ(drain(input), (Types{sf::Event::KeyPressed, sf::Event::KeyPressed}));
     EXPECT_TRUE(keys.takeFullscreenToggle());
     EXPECT_FALSE(keys.takeFullscreenToggle());
 
@@ -96,18 +95,18 @@ TEST(ApplicationKeys, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
     input.script.setKey(sf::Keyboard::Enter, true);
     input.script.queueEvent(keyPress(sf::Keyboard::Enter, true));
     input.script.queueEvent(keyPress(sf::Keyboard::Enter, true));
-    EXPECT_TRUE(drain(input.input).empty());
+    EXPECT_TRUE(drain(input).empty());
     EXPECT_TRUE(keys.takeFullscreenToggle());
     // With Alt up, its repeats still choose nothing on a screen.
     input.script.queueEvent(keyPress(sf::Keyboard::Enter));
-    EXPECT_TRUE(drain(input.input).empty());
+    EXPECT_TRUE(drain(input).empty());
     EXPECT_FALSE(keys.takeFullscreenToggle());
 
     // Released (its event may have gone to a window since closed) and pressed again.
     input.script.setKey(sf::Keyboard::Enter, false);
     EXPECT_FALSE(keys.takeFullscreenToggle());
     input.script.queueEvent(keyPress(sf::Keyboard::Enter, true));
-    drain(input.input);
+    drain(input);
     EXPECT_TRUE(keys.takeFullscreenToggle());
 
     // Pressed, released and pressed again within one frame: two switches, none left.
@@ -116,6 +115,6 @@ TEST(ApplicationKeys, F11AndAltEnterAreKeptForTheApplicationOncePerPress)
     input.script.queueKeyPress(sf::Keyboard::F11);
     input.script.queueEvent(release);
     input.script.queueKeyPress(sf::Keyboard::F11);
-    EXPECT_EQ(drain(input.input), (Types{sf::Event::KeyReleased}));
+    EXPECT_EQ(drain(input), (Types{sf::Event::KeyReleased}));
     EXPECT_FALSE(keys.takeFullscreenToggle());
 }

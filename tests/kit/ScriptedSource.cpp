@@ -8,37 +8,6 @@ bool isAxis(sf::Joystick::Axis axis)
 }
 } // namespace
 
-bool ScriptedSource::nextEvent(sf::Window& /*window*/, sf::Event& event)
-{
-    if (events.empty())
-        return false;
-    event = events.front();
-    events.pop_front();
-    return true;
-}
-
-bool ScriptedSource::keyDown(sf::Keyboard::Key key) const
-{
-    return key >= 0 && key < sf::Keyboard::KeyCount && keys[static_cast<std::size_t>(key)];
-}
-
-bool ScriptedSource::mouseButtonDown(sf::Mouse::Button button) const
-{
-    return button >= 0 && button < sf::Mouse::ButtonCount &&
-           buttons[static_cast<std::size_t>(button)];
-}
-
-bool ScriptedSource::joystickConnected(unsigned joystick) const
-{
-    return joystick < sf::Joystick::Count && pads[joystick].connected;
-}
-
-bool ScriptedSource::joystickButtonDown(unsigned joystick, unsigned button) const
-{
-    return joystickConnected(joystick) && button < sf::Joystick::ButtonCount &&
-           pads[joystick].buttons[button];
-}
-
 float ScriptedSource::joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const
 {
     const bool read = joystickConnected(joystick) && isAxis(axis);

@@ -28,12 +28,33 @@ public:
 
     std::size_t pendingEvents() const { return events.size(); }
 
-    bool nextEvent(sf::Window& window, sf::Event& event) override;
-    bool keyDown(sf::Keyboard::Key key) const override;
-    bool mouseButtonDown(sf::Mouse::Button button) const override;
+    bool nextEvent(sf::Window& /*window*/, sf::Event& event) override
+    {
+        if (events.empty())
+            return false;
+        event = events.front();
+        events.pop_front();
+        return true;
+    }
+    bool keyDown(sf::Keyboard::Key key) const override
+    {
+        return key >= 0 && key < sf::Keyboard::KeyCount && keys[static_cast<std::size_t>(key)];
+    }
+    bool mouseButtonDown(sf::Mouse::Button button) const override
+    {
+        return button >= 0 && button < sf::Mouse::ButtonCount &&
+               buttons[static_cast<std::size_t>(button)];
+    }
     sf::Vector2i mousePosition(const sf::Window& /*window*/) const override { return mouse; }
-    bool joystickConnected(unsigned joystick) const override;
-    bool joystickButtonDown(unsigned joystick, unsigned button) const override;
+    bool joystickConnected(unsigned joystick) const override
+    {
+        return joystick < sf::Joystick::Count && pads[joystick].connected;
+    }
+    bool joystickButtonDown(unsigned joystick, unsigned button) const override
+    {
+        return joystickConnected(joystick) && button < sf::Joystick::ButtonCount &&
+               pads[joystick].buttons[button];
+    }
     float joystickAxis(unsigned joystick, sf::Joystick::Axis axis) const override;
     bool windowHasFocus(const sf::Window& /*window*/) const override { return windowFocus; }
 
