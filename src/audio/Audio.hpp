@@ -68,4 +68,8 @@ public:
     /// Silences everything, or brings it back. Lasts for the run only.
     virtual void toggleMute() = 0;
     virtual bool isMuted() const = 0;
+
+    /// Whether the device it plays through has gone (its sound server
+    /// stopped, say): nothing is heard from it again.
+    virtual bool isLost() const { return false; }
 };

@@ -3,11 +3,22 @@
 #include "audio/DeferredAudio.hpp"
 #include "audio/SilentAudio.hpp"
 #include "platform/AudioDeviceProbe.hpp"
+#include "platform/OpenAlLog.hpp"
 #include "platform/QuietStandardError.hpp"
 
 #include <SFML/Audio/Listener.hpp>
 
-DeviceAudio::DeviceAudio(std::ostream& errors) : sounds(errors), music(errors) {}
+namespace
+{
+const char* const noDevice = "Звук выключен: не удалось открыть звуковое устройство";
+} // namespace
+
+DeviceAudio::DeviceAudio(std::ostream& errors) : sounds(errors), music(errors)
+{
+    // SFML keeps the listener's volume across devices; this sound starts
+    // unmuted whatever the one before it was.
+    sf::Listener::setGlobalVolume(100.f);
+}
 
 void DeviceAudio::load(std::initializer_list<SoundEffect> effects)
 {
@@ -45,26 +56,41 @@ void DeviceAudio::toggleMute()
     sf::Listener::setGlobalVolume(muted ? 0.f : 100.f);
 }
 
+bool DeviceAudio::isLost() const
+{
+    return audioDeviceLost();
+}
+
+std::unique_ptr<Audio> openDeviceAudio(std::ostream& errors)
+{
+    quietOpenAlLog();
+    const QuietStandardError quiet;
+    // SFML opens its own device with its first sound object.
+    if (!audioDeviceOpens())
+        return nullptr;
+    auto audio = std::make_unique<DeviceAudio>(errors);
+    if (!audioContextIsCurrent())
+        audio.reset();
+    return audio;
+}
+
 std::unique_ptr<Audio> openAudio(std::ostream& errors)
 {
-    std::unique_ptr<Audio> audio;
-    {
-        const QuietStandardError quiet;
-        // SFML opens its own device with its first sound object.
-        if (audioDeviceOpens())
-        {
-            audio = std::make_unique<DeviceAudio>(errors);
-            if (!audioContextIsCurrent())
-                audio.reset();
-        }
-    }
-    if (audio)
+    if (std::unique_ptr<Audio> audio = openDeviceAudio(errors))
         return audio;
-    errors << "Звук выключен: не удалось открыть звуковое устройство" << std::endl;
+    errors << noDevice << std::endl;
     return std::make_unique<SilentAudio>();
 }
 
 std::unique_ptr<Audio> openAudioAfterFirstFrame(std::ostream& errors)
 {
-    return std::make_unique<DeferredAudio>([&errors] { return openAudio(errors); });
+    return std::make_unique<DeferredAudio>(
+        [&errors, first = true]() mutable
+        {
+            std::unique_ptr<Audio> audio = openDeviceAudio(errors);
+            if (!audio && first)
+                errors << noDevice << std::endl;
+            first = false;
+            return audio;
+        });
 }

@@ -23,6 +23,7 @@ public:
     void update(float dt) override;
     void toggleMute() override;
     bool isMuted() const override { return muted; }
+    bool isLost() const override;
 
 private:
     SoundPlayer sounds;
@@ -30,12 +31,19 @@ private:
     bool muted = false;
 };
 
-/// The sound of this run. Finds out once whether an audio device opens: if it
-/// does, the real sound; if not, one line on `errors` and silence, without a
-/// single sound object (each would make SFML and OpenAL complain again). The
-/// libraries' own complaints while the device is tried are kept off standard
-/// error, unless the player asked OpenAL for its log (ALSOFT_LOGLEVEL).
+/// The sound on the audio device there is now, or null, without a single
+/// sound object, where none opens (each would make SFML and OpenAL complain
+/// again). The libraries' own complaints while the device is tried are kept
+/// off standard error, unless the player asked OpenAL for its log
+/// (ALSOFT_LOGLEVEL).
+std::unique_ptr<Audio> openDeviceAudio(std::ostream& errors);
+
+/// The sound of this run, on the device there is now: where none opens, one
+/// line on `errors` and silence.
 std::unique_ptr<Audio> openAudio(std::ostream& errors);
 
-/// The same, opened on the second frame (see DeferredAudio), as the game does.
+/// The sound as the game has it (see DeferredAudio): opened on the second
+/// frame, and opened anew when there was no device or it was lost. Where none
+/// opens on the second frame, one line on `errors` says so; later tries are
+/// silent.
 std::unique_ptr<Audio> openAudioAfterFirstFrame(std::ostream& errors);

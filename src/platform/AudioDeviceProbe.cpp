@@ -1,6 +1,7 @@
 #include "platform/AudioDeviceProbe.hpp"
 
 #include <alc.h>
+#include <alext.h>
 
 bool audioDeviceOpens()
 {
@@ -14,4 +15,15 @@ bool audioDeviceOpens()
 bool audioContextIsCurrent()
 {
     return alcGetCurrentContext() != nullptr;
+}
+
+bool audioDeviceLost()
+{
+    ALCcontext* const context = alcGetCurrentContext();
+    ALCdevice* const device = context ? alcGetContextsDevice(context) : nullptr;
+    if (device == nullptr || !alcIsExtensionPresent(device, "ALC_EXT_disconnect"))
+        return false;
+    ALCint connected = ALC_TRUE;
+    alcGetIntegerv(device, ALC_CONNECTED, 1, &connected);
+    return connected == ALC_FALSE;
 }

@@ -60,3 +60,37 @@ TEST_F(DeferredAudioTest, TheDeviceOpensOnTheSecondFrameAndHearsWhatTheMenuAsked
     frame();
     EXPECT_FALSE(heard->muted);
 }
+
+TEST(DeferredAudio, TriesADeviceWhileThereIsNoneAndOpensAnotherWhenItsDeviceIsLost)
+{
+    std::vector<std::unique_ptr<RecordingAudio>> devices; // what the opener finds, in turn
+    devices.push_back(nullptr);
+    for (int i = 0; i < 2; ++i)
+        devices.push_back(std::make_unique<RecordingAudio>());
+    RecordingAudio* const first = devices[1].get();
+    RecordingAudio* const second = devices[2].get();
+    std::size_t tries = 0;
+    DeferredAudio audio([&]
+                        { return tries < devices.size() ? std::move(devices[tries++]) : nullptr; });
+    audio.load({SoundEffect::Click});
+    audio.playMusic(MusicTheme::Forest);
+    audio.toggleMute();
+    const auto run = [&audio](int frames) // of an eighth of a second
+    {
+        for (int frame = 0; frame < frames; ++frame)
+            audio.update(0.125f);
+    };
+    run(5); // the first try, on the second update, finds nothing
+    EXPECT_EQ(tries, 1u);
+    run(1);
+    ASSERT_EQ(tries, 2u) << "tried again within half a second";
+    EXPECT_EQ(first->music, std::vector<MusicTheme>{MusicTheme::Forest});
+
+    first->lost = true;
+    audio.load({SoundEffect::HeroJump});
+    run(8);
+    ASSERT_EQ(tries, 3u) << "a lost device is let go and another opened within a second";
+    EXPECT_TRUE(second->isLoaded(SoundEffect::Click) && second->isLoaded(SoundEffect::HeroJump));
+    EXPECT_EQ(second->music, std::vector<MusicTheme>{MusicTheme::Forest});
+    EXPECT_TRUE(second->muted && audio.isMuted());
+}

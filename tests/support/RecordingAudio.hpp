@@ -32,6 +32,7 @@ public:
     void update(float /*dt*/) override {}
     void toggleMute() override { muted = !muted; }
     bool isMuted() const override { return muted; }
+    bool isLost() const override { return lost; }
 
     std::size_t count(SoundEffect effect) const
     {
@@ -50,4 +51,5 @@ public:
     int loads = 0;
     sf::Vector2f listener;
     bool muted = false;
+    bool lost = false; ///< as a device whose sound server went away
 };

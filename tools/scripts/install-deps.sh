@@ -34,6 +34,10 @@ if [ "${1:-play}" = test ]; then
     optional+=(wine wine64)
     # Building and checking the Debian package.
     packages+=(dpkg-dev file lintian desktop-file-utils appstream)
+    # The desktops players have: a Wayland session with Xwayland, and the
+    # sound servers, with ALSA's way to them.
+    optional+=(sway xwayland x11-xserver-utils pulseaudio pulseaudio-utils pipewire pipewire-pulse
+               wireplumber libasound2-plugins dbus)
 fi
 
 installed() {
