@@ -63,15 +63,13 @@ TEST_F(DeferredAudioTest, TheDeviceOpensOnTheSecondFrameAndHearsWhatTheMenuAsked
 
 TEST(DeferredAudio, TriesADeviceWhileThereIsNoneAndOpensAnotherWhenItsDeviceIsLost)
 {
-    std::vector<std::unique_ptr<RecordingAudio>> devices; // what the opener finds, in turn
-    devices.push_back(nullptr);
-    for (int i = 0; i < 2; ++i)
-        devices.push_back(std::make_unique<RecordingAudio>());
-    RecordingAudio* const first = devices[1].get();
-    RecordingAudio* const second = devices[2].get();
+    std::vector<std::unique_ptr<RecordingAudio>> found(3); // what each try finds: none, then two
+    found[1] = std::make_unique<RecordingAudio>();
+    found[2] = std::make_unique<RecordingAudio>();
+    RecordingAudio* const first = found[1].get();
+    RecordingAudio* const second = found[2].get();
     std::size_t tries = 0;
-    DeferredAudio audio([&]
-                        { return tries < devices.size() ? std::move(devices[tries++]) : nullptr; });
+    DeferredAudio audio([&] { return tries < found.size() ? std::move(found[tries++]) : nullptr; });
     audio.load({SoundEffect::Click});
     audio.playMusic(MusicTheme::Forest);
     audio.toggleMute();

@@ -103,6 +103,7 @@ wr_stop_sound() {
 # makes the server hand the samples over as they come; the first have come
 # when this returns.
 wr_record() {
+    rm -f "$1"
     wr_as_user parec -d v.monitor --file-format=wav --format=s16le --rate=44100 --channels=2 \
         --latency-msec=50 "$1" 2>>"$WR_DESKTOP/record.log" &
     WR_RECORD_PID=$!
@@ -111,8 +112,30 @@ wr_record() {
 }
 wr_stop_recording() { kill "$WR_RECORD_PID" 2>/dev/null || true; }
 
-# The CPU time the game has taken so far, in clock ticks.
-wr_cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$WR_PID/stat"; }
+# Starts the game in directory $1 (see wr_launch) as the user, in its session.
+wr_launch_as_user() {
+    wr_launch "$1" "${WR_DESKTOP_USER[@]}" env HOME="$WR_DESKTOP/home" XDG_RUNTIME_DIR="$WR_DESKTOP/run"
+}
+
+# Records the null sink for $1 seconds into WAV file $2, and prints the RMS
+# level (0 to 1) heard from 0.2 s in to 0.2 s before the end.
+wr_level_heard() {
+    wr_record "$2" || return 1
+    sleep "$1"
+    "$(dirname "$WOODRUN_SHOT")/woodrun-listen" level "$2" 0.2 "$(awk -v s="$1" 'BEGIN { print s - 0.4 }')"
+    wr_stop_recording
+}
+
+# The CPU time the game takes in the next $1 seconds, in clock ticks.
+wr_cpu_ticks_in() {
+    local before
+    before=$(awk '{ print $14 + $15 }' "/proc/$WR_PID/stat")
+    sleep "$1"
+    awk -v b="$before" '{ print $14 + $15 - b }' "/proc/$WR_PID/stat"
+}
+
+# The frames the game showed in the last second, as it said last.
+wr_fps() { tail -n 1 "$WR_DIR/stdout" | sed -n 's/^FPS: //p'; }
 
 wr_desktop_stop() {
     wr_stop_recording
