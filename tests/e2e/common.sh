@@ -128,6 +128,16 @@ run_and_jump() {
     fail "the hero did not jump (its top stayed near $standing_top)"
 }
 
+# From the menu of a window of $1 x $2 (800 x 600 when not given): "Играть",
+# a run and a jump, and Escape back to the menu.
+play_and_return() {
+    wr_click_menu play "$@"
+    wr_wait_play 30 || fail "\"Играть\" did not show the forest"
+    run_and_jump "${1:-800}" "${2:-600}"
+    wr_tap_key Escape
+    wr_wait_menu 10 || fail "Escape did not bring the menu back"
+}
+
 # Waits up to $1 seconds until settings.cfg holds width $2, height $3 and
 # fullscreen $4, line by line (a Windows build ends its lines as Windows does).
 wait_settings_file() {

@@ -33,11 +33,7 @@ wr_point "$x" "$y"
 wr_wait_pixels 10 100 $((x - 60)) $((y - 35)) 200 60 0 255 0 40 ||
     fail "\"Выход\" does not light up where the layout puts it"
 
-wr_click_menu play
-wr_wait_play 30 || fail "\"Играть\" did not show the forest"
-run_and_jump 800 600
-wr_tap_key Escape
-wr_wait_menu 10 || fail "Escape did not bring the menu back"
+play_and_return
 
 pick_1280x720
 wait_settings_file 10 1280 720 0

@@ -26,11 +26,7 @@ read -r _ correlation < <("$(dirname "$3")/woodrun-listen" find "$home/capture.w
     "$RUN/Music/menu.ogg" 0 2 1.0 1.0)
 awk -v c="$correlation" 'BEGIN { exit !(c > 0.9) }' ||
     fail "the menu theme is not heard (best match $correlation)"
-wr_click_menu play
-wr_wait_play 30 || fail "\"Играть\" did not show the forest"
-run_and_jump 800 600
-wr_tap_key Escape
-wr_wait_menu 10 || fail "Escape did not bring the menu back"
+play_and_return
 pick_1280x720
 RUN=$config wait_settings_file 10 1280 720 0
 wr_tap_key Escape

@@ -84,6 +84,21 @@ debian_inside() {
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
+# Puts a fresh clone of what is committed in repository $2 at /work/woodrun in
+# tree $1, with SFML 2.6.2's source beside it as ../shared holds it, where
+# this system has a copy.
+debian_clone() {
+    local archive
+    rm -rf "$1/work"
+    mkdir -p "$1/work"
+    git clone -q "$2" "$1/work/woodrun"
+    archive=$("$2/tools/scripts/sfml-source.sh" --archive)
+    if [ -n "$archive" ]; then
+        mkdir -p "$1/work/shared/third_party"
+        cp "$archive" "$1/work/shared/third_party/"
+    fi
+}
+
 # Brings tree $1 up to date and installs the packages named after it that it
 # lacks.
 debian_install() {

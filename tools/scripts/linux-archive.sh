@@ -56,16 +56,7 @@ if [ ! -f "$tree$openal/.built" ]; then
     say "OpenAL Soft was built in $((SECONDS - started)) s"
 fi
 
-# A fresh clone of what is committed here, with SFML 2.6.2's source beside it
-# where this system has a copy.
-rm -rf "$tree/work"
-mkdir -p "$tree/work"
-git clone -q "$root" "$tree/work/woodrun"
-sfml_archive=$("$root/tools/scripts/sfml-source.sh" --archive)
-if [ -n "$sfml_archive" ]; then
-    mkdir -p "$tree/work/shared/third_party"
-    cp "$sfml_archive" "$tree/work/shared/third_party/"
-fi
+debian_clone "$tree" "$root"
 started=$SECONDS
 # The libraries SFML reads files with are linked in from their static
 # archives, with what those need after them; OpenGL is libGL, which every

@@ -21,16 +21,7 @@ started=$SECONDS
 debian_install "$tree"
 say "the tree was brought up to date in $((SECONDS - started)) s"
 
-# A fresh clone of what is committed here, with SFML 2.6.2's source beside it
-# as ../shared holds it, where this system has a copy.
-rm -rf "$tree/work"
-mkdir -p "$tree/work"
-git clone -q "$root" "$tree/work/woodrun"
-archive=$("$root/tools/scripts/sfml-source.sh" --archive)
-if [ -n "$archive" ]; then
-    mkdir -p "$tree/work/shared/third_party"
-    cp "$archive" "$tree/work/shared/third_party/"
-fi
+debian_clone "$tree" "$root"
 
 for command in play.sh test.sh; do
     started=$SECONDS
