@@ -20,6 +20,12 @@ DeviceAudio::DeviceAudio(std::ostream& errors) : sounds(errors), music(errors)
     sf::Listener::setGlobalVolume(100.f);
 }
 
+DeviceAudio::~DeviceAudio()
+{
+    if (audioDeviceLost())
+        quietWhileLost.emplace();
+}
+
 void DeviceAudio::load(std::initializer_list<SoundEffect> effects)
 {
     sounds.load(effects);

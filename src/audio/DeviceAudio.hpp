@@ -3,8 +3,10 @@
 #include "audio/Audio.hpp"
 #include "audio/MusicPlayer.hpp"
 #include "audio/SoundPlayer.hpp"
+#include "platform/QuietSfmlErrors.hpp"
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
 /// The game's sound through the machine's audio device (OpenAL, by way of
@@ -14,6 +16,10 @@ class DeviceAudio : public Audio
 public:
     /// Needs an open device: see openAudio.
     explicit DeviceAudio(std::ostream& errors);
+    ~DeviceAudio() override;
+
+    DeviceAudio(const DeviceAudio&) = delete;
+    DeviceAudio& operator=(const DeviceAudio&) = delete;
 
     void load(std::initializer_list<SoundEffect> effects) override;
     void play(SoundEffect effect) override;
@@ -26,6 +32,9 @@ public:
     bool isLost() const override;
 
 private:
+    // Declared first, so that it outlives the sounds: letting go of the
+    // sources of a lost device, SFML 2.6 reports each OpenAL call that fails.
+    std::optional<QuietSfmlErrors> quietWhileLost;
     SoundPlayer sounds;
     MusicPlayer music;
     bool muted = false;
