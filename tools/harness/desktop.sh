@@ -87,7 +87,7 @@ wr_start_sound() {
     WR_SOUND_PID=$WR_STARTED
     wr_await 10 wr_pactl info >/dev/null 2>&1 || { echo "$1 did not start" >&2; return 1; }
     [ "$1" = pulseaudio ] || wr_pactl load-module module-null-sink sink_name=v >/dev/null
-    wr_await 10 wr_pactl set-default-sink v
+    wr_await 10 wr_pactl set-default-sink v 2>/dev/null
 }
 
 # Kills the sound server and all it started, as a crash or an update does.
