@@ -70,6 +70,8 @@ public:
     virtual bool isMuted() const = 0;
 
     /// Whether the device it plays through has gone (its sound server
-    /// stopped, say): nothing is heard from it again.
-    virtual bool isLost() const { return false; }
+    /// stopped, say): nothing is heard from it again. Each call looks at the
+    /// device anew, and some losses show only over several: ask a few times
+    /// a second.
+    virtual bool isLost() { return false; }
 };

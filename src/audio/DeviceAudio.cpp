@@ -62,9 +62,9 @@ void DeviceAudio::toggleMute()
     sf::Listener::setGlobalVolume(muted ? 0.f : 100.f);
 }
 
-bool DeviceAudio::isLost() const
+bool DeviceAudio::isLost()
 {
-    return audioDeviceLost();
+    return audioDeviceLost() || clock.hasStopped();
 }
 
 std::unique_ptr<Audio> openDeviceAudio(std::ostream& errors)

@@ -3,6 +3,7 @@
 #include "audio/Audio.hpp"
 #include "audio/MusicPlayer.hpp"
 #include "audio/SoundPlayer.hpp"
+#include "platform/AudioClockWatch.hpp"
 #include "platform/QuietSfmlErrors.hpp"
 
 #include <memory>
@@ -29,7 +30,7 @@ public:
     void update(float dt) override;
     void toggleMute() override;
     bool isMuted() const override { return muted; }
-    bool isLost() const override;
+    bool isLost() override;
 
 private:
     // Declared first, so that it outlives the sounds: letting go of the
@@ -37,6 +38,7 @@ private:
     std::optional<QuietSfmlErrors> quietWhileLost;
     SoundPlayer sounds;
     MusicPlayer music;
+    AudioClockWatch clock;
     bool muted = false;
 };
 

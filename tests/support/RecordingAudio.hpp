@@ -32,7 +32,7 @@ public:
     void update(float /*dt*/) override {}
     void toggleMute() override { muted = !muted; }
     bool isMuted() const override { return muted; }
-    bool isLost() const override { return lost; }
+    bool isLost() override { return lost; }
 
     std::size_t count(SoundEffect effect) const
     {
