@@ -53,25 +53,15 @@ for server in pulseaudio pipewire; do
     [ "$lost" -le $((playing * 3 / 2 + 30)) ] && [ "$(wr_fps)" -ge 50 ] ||
         fail "$server gone: $lost CPU ticks in 3 s against $playing, $(wr_fps) frames a second"
     wr_start_sound $server
-    # OpenAL Soft 1.22 and later play through PipeWire itself, and that output
-    # does not come back whole after PipeWire restarts (Debian 13 on): not
-    # mended yet, so there a restart is heard through PulseAudio alone.
-    if [ $server = pipewire ] && dpkg --compare-versions \
-        "$(dpkg-query -W -f='${Version}' libopenal1 2>/dev/null)" ge 1:1.22; then
-        echo "pipewire: gone, $lost CPU ticks in 3 s against $playing; not heard after a restart here"
-    else
-        back=$(wr_level_heard 2 "$RUN/back.wav")
-        above "$back" 0.02 || fail "$server back: level $back within 2 s"
-        echo "$server: the theme at level $level; gone, $lost CPU ticks in 3 s against $playing; back at $back"
-    fi
-    if [ $server = pulseaudio ]; then
-        jump_heard " back"
-        wr_tap_key m
-        wr_stop_sound
-        wr_start_sound $server
-        muted=$(wr_level_heard 2.5 "$RUN/muted.wav")
-        above 0.0005 "$muted" || fail "$server back: the muted game is heard (level $muted)"
-    fi
+    back=$(wr_level_heard 2 "$RUN/back.wav")
+    above "$back" 0.02 || fail "$server back: level $back within 2 s"
+    echo "$server: the theme at level $level; gone, $lost CPU ticks in 3 s against $playing; back at $back"
+    jump_heard " back"
+    wr_tap_key m
+    wr_stop_sound
+    wr_start_sound $server
+    muted=$(wr_level_heard 2.5 "$RUN/muted.wav")
+    above 0.0005 "$muted" || fail "$server back: the muted game is heard (level $muted)"
     wr_tap_key Escape
     wr_wait_menu 10 || fail "Escape did not bring the menu back ($server)"
     leave_through_exit

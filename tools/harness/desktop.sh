@@ -70,7 +70,8 @@ EOF
 wr_swaymsg() { wr_as_user env SWAYSOCK="$SWAYSOCK" swaymsg "$@"; }
 
 # Starts sound server $1 (pulseaudio or pipewire) with the null sink "v" as
-# its default; its monitor hears what the game plays.
+# its default; its monitor hears what the game plays. The sink is made as the
+# server starts, before any client is let in, as a desktop's sound card is.
 wr_start_sound() {
     case $1 in
         pulseaudio)
@@ -79,6 +80,14 @@ wr_start_sound() {
                 >"$WR_DESKTOP/sound.log" 2>&1
             ;;
         pipewire)
+            mkdir -p "$WR_DESKTOP/home/.config/pipewire/pipewire.conf.d"
+            cat >"$WR_DESKTOP/home/.config/pipewire/pipewire.conf.d/v.conf" <<'EOF'
+context.objects = [
+    { factory = adapter
+      args = { factory.name = support.null-audio-sink node.name = v node.description = v
+               media.class = Audio/Sink audio.position = [ FL FR ] monitor.channel-volumes = true } }
+]
+EOF
             wr_start_as_user dbus-run-session -- \
                 sh -c 'pipewire & sleep 0.3; wireplumber & pipewire-pulse & wait' \
                 >"$WR_DESKTOP/sound.log" 2>&1
@@ -86,7 +95,6 @@ wr_start_sound() {
     esac
     WR_SOUND_PID=$WR_STARTED
     wr_await 10 wr_pactl info >/dev/null 2>&1 || { echo "$1 did not start" >&2; return 1; }
-    [ "$1" = pulseaudio ] || wr_pactl load-module module-null-sink sink_name=v >/dev/null
     wr_await 10 wr_pactl set-default-sink v 2>/dev/null
 }
 
