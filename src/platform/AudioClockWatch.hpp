@@ -5,7 +5,7 @@
 #include <optional>
 
 /// Tells when SFML's audio device has stopped playing without being marked
-/// lost. OpenAL Soft's own PipeWire output (1.22 to 1.24 at least) never marks
+/// lost. OpenAL Soft's own PipeWire output (1.22 to 1.25 at least) never marks
 /// its device disconnected when PipeWire goes away: the device's clock stands
 /// still instead, and nothing is heard from it again. It could go with an
 /// OpenAL Soft whose PipeWire output reports the loss as its other outputs do.
