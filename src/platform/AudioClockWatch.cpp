@@ -9,10 +9,6 @@ namespace
 constexpr ALCenum deviceClockSoft = 0x1600;
 using GetInteger64 = void(ALC_APIENTRY*)(ALCdevice*, ALCenum, ALCsizei, std::int64_t*);
 
-// How long a playing device's clock may stand still: it moves with every
-// block the device mixes, a few hundredths of a second apart.
-constexpr std::chrono::seconds longestStill{1};
-
 // The clock of the current context's device, in nanoseconds, where OpenAL
 // tells it.
 std::optional<std::int64_t> deviceClock()
@@ -34,18 +30,5 @@ std::optional<std::int64_t> deviceClock()
 
 bool AudioClockWatch::hasStopped()
 {
-    const std::optional<std::int64_t> clock = deviceClock();
-    if (!clock || clock != lastClock)
-    {
-        lastClock = clock;
-        stillSince.reset();
-        return false;
-    }
-    // Timed from the first look that finds it still, not from the last move:
-    // a game stopped for a while by the system (its mixer with it) finds the
-    // clock where it was at the first look after.
-    const auto now = std::chrono::steady_clock::now();
-    if (!stillSince)
-        stillSince = now;
-    return now - *stillSince >= longestStill;
+    return clock.stoodStill(deviceClock(), std::chrono::steady_clock::now());
 }

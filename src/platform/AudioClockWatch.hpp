@@ -1,8 +1,6 @@
 #pragma once
 
-#include <chrono>
-#include <cstdint>
-#include <optional>
+#include "platform/StillClock.hpp"
 
 /// Tells when SFML's audio device has stopped playing without being marked
 /// lost. OpenAL Soft's own PipeWire output (1.22 to 1.25 at least) never marks
@@ -17,6 +15,7 @@ public:
     bool hasStopped();
 
 private:
-    std::optional<std::int64_t> lastClock;
-    std::optional<std::chrono::steady_clock::time_point> stillSince;
+    // A playing device's clock moves with every block it mixes, a few
+    // hundredths of a second apart.
+    StillClock clock{std::chrono::seconds(1)};
 };

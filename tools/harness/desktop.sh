@@ -24,11 +24,20 @@ wr_end_session() {
 
 # Makes directory $1 the user's: its home and its runtime directory (mode
 # 0700, as a login session has it). Clients never start a sound server of
-# their own: a test that stops the server must find it stopped.
+# their own: a test that stops the server must find it stopped. PipeWire
+# makes the null sink "v" as it starts, before any client is let in, as it
+# does a desktop's sound card.
 wr_desktop_home() {
     WR_DESKTOP=$1
-    mkdir -p "$1/home/.config/pulse" "$1/run"
+    mkdir -p "$1/home/.config/pulse" "$1/home/.config/pipewire/pipewire.conf.d" "$1/run"
     echo 'autospawn = no' >"$1/home/.config/pulse/client.conf"
+    cat >"$1/home/.config/pipewire/pipewire.conf.d/v.conf" <<'EOF'
+context.objects = [
+    { factory = adapter
+      args = { factory.name = support.null-audio-sink node.name = v node.description = v
+               media.class = Audio/Sink audio.position = [ FL FR ] monitor.channel-volumes = true } }
+]
+EOF
     chmod 700 "$1/run"
     chown -R nobody:nogroup "$1"
 }
@@ -70,8 +79,7 @@ EOF
 wr_swaymsg() { wr_as_user env SWAYSOCK="$SWAYSOCK" swaymsg "$@"; }
 
 # Starts sound server $1 (pulseaudio or pipewire) with the null sink "v" as
-# its default; its monitor hears what the game plays. The sink is made as the
-# server starts, before any client is let in, as a desktop's sound card is.
+# its default; its monitor hears what the game plays.
 wr_start_sound() {
     case $1 in
         pulseaudio)
@@ -80,14 +88,6 @@ wr_start_sound() {
                 >"$WR_DESKTOP/sound.log" 2>&1
             ;;
         pipewire)
-            mkdir -p "$WR_DESKTOP/home/.config/pipewire/pipewire.conf.d"
-            cat >"$WR_DESKTOP/home/.config/pipewire/pipewire.conf.d/v.conf" <<'EOF'
-context.objects = [
-    { factory = adapter
-      args = { factory.name = support.null-audio-sink node.name = v node.description = v
-               media.class = Audio/Sink audio.position = [ FL FR ] monitor.channel-volumes = true } }
-]
-EOF
             wr_start_as_user dbus-run-session -- \
                 sh -c 'pipewire & sleep 0.3; wireplumber & pipewire-pulse & wait' \
                 >"$WR_DESKTOP/sound.log" 2>&1
