@@ -2,44 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
-namespace
-{
-struct Reading
-{
-    std::optional<std::int64_t> clock;
-    double at; // seconds
-    bool stoodStill;
-};
-
-void expectReadings(const std::vector<Reading>& readings)
-{
-    StillClock still(std::chrono::seconds(1));
-    for (const Reading& reading : readings)
-    {
-        const auto at = StillClock::Time() + std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                 std::chrono::duration<double>(reading.at));
-        EXPECT_EQ(still.stoodStill(reading.clock, at), reading.stoodStill)
-            << "at " << reading.at << " s";
-    }
-}
-} // namespace
-
 TEST(StillClock, StandsStillOnlyAfterASecondOfEqualReadingsTimedFromTheFirstOfThem)
 {
-    // Still from 0.25 s on; a move starts the second anew.
-    expectReadings({{5, 0, false},
-                    {5, 0.25, false},
-                    {5, 1.0, false},
-                    {5, 1.25, true},
-                    {6, 1.5, false},
-                    {6, 2.0, false},
-                    {6, 2.75, false},
-                    {6, 3.0, true}});
-    // Readings resumed after ten seconds find the clock where it was: that
-    // counts from then, as the clock may not have run again yet.
-    expectReadings({{5, 0, false}, {5, 10, false}, {5, 10.5, false}, {7, 10.75, false}});
-    // A clock that cannot be read never stands still.
-    expectReadings({{std::nullopt, 0, false}, {std::nullopt, 2, false}, {std::nullopt, 4, false}});
+    struct Reading
+    {
+        std::optional<std::int64_t> clock;
+        int atMs;
+        bool stoodStill;
+    };
+    // Still from 250 ms on, and a move starts the second anew. Readings that
+    // resume after ten seconds find the clock where it was, and that counts
+    // from then: it may not have run again yet. A clock that cannot be read
+    // never stands still.
+    const Reading readings[] = {{5, 0, false},      {5, 250, false},    {5, 1000, false},
+                                {5, 1250, true},    {6, 1500, false},   {6, 2000, false},
+                                {6, 2750, false},   {6, 3000, true},    {7, 3250, false},
+                                {7, 13250, false},  {7, 13750, false},  {7, 14250, true},
+                                {{}, 14500, false}, {{}, 16500, false}, {{}, 18500, false}};
+    StillClock still(std::chrono::seconds(1));
+    for (const Reading& r : readings)
+        EXPECT_EQ(still.stoodStill(r.clock, StillClock::Time() + std::chrono::milliseconds(r.atMs)),
+                  r.stoodStill)
+            << "at " << r.atMs << " ms";
 }
